@@ -1,0 +1,93 @@
+// The key handler, the mouse-speed rule and the quit procedure every way out goes through.
+#include <cmath>
+#include <cstdlib>
+
+#include "app/tdiapo.h"
+
+namespace lumivel {
+
+using namespace literals;
+
+namespace {
+constexpr int kKeyEsc = 27;
+constexpr int kKeyQ = 81;
+constexpr int kKeyF3 = 114;
+constexpr int kKeySpace = 32;
+constexpr int kKeyLeft = 37;
+constexpr int kKeyRight = 39;
+}  // namespace
+
+void Tdiapo::FormKeyUp(Control* sender, int key, bool /*shift*/) {
+  if (Control* focused = controls_.Focused();
+      focused && (focused->Kind() == ControlKind::Edit || focused->Kind() == ControlKind::ComboBox)) {
+    return;
+  }
+  StopShow = true;
+  LastKey = key;
+  if (key == kKeyEsc || key == kKeyQ) {
+    QuitProgram();
+    return;
+  }
+  if (key == kKeyF3) {
+    Button_tout_le_repClick(sender);
+    return;
+  }
+  if (key == kKeySpace) {
+    ClearResetMark();
+    LastKey = 0;
+    Panel1.SetVisible(!Panel1.Visible());
+    Panel1.SetTop(ScreenHeight - Panel1.Height() - 12);
+    if (!Panel1.Visible()) {
+      Panel3.SetVisible(false);
+      Panel2.SetVisible(false);
+      ShowCompactPanel();
+    }
+    if (Panel1.Visible()) {
+      ShowMode = 0;
+      toolkit_.SetCursorHidden(false);
+    } else {
+      ResumeFromHistory();
+      ShowMode = 1;
+      toolkit_.SetCursorHidden(true);
+    }
+    app_.QueueShow();
+    return;
+  }
+  if (key == kKeyLeft || key == kKeyRight) app_.QueueShow();
+}
+
+void Tdiapo::Timer1Timer() {
+  Point pointer = toolkit_.CursorPos();
+  MouseTickCount += 1;
+  double dx = std::abs(static_cast<double>(pointer.x) - MouseRefX);
+  double now = services_.clock.NowDays();
+  double dt = now - MouseRefTime;
+  if (dt == 0) dt = 10000;
+  double speed = dx / dt / 1000000;
+  if (!Panel1.Visible() && MouseTickCount > 1 && speed > MouseSpeedMax) QuitProgram();
+  MouseRefX = pointer.x;
+  MouseRefTime = now;
+}
+
+void Tdiapo::Button_quitClick() {
+  CenterMouseCursor();
+  if (toolkit_.Confirm("\n     Quitter ?"_cp)) QuitProgram();
+}
+
+void Tdiapo::CenterMouseCursor() {
+  toolkit_.SetCursorPos(toolkit_.ScreenWidth() / 2, toolkit_.ScreenHeight() / 2);
+}
+
+void Tdiapo::QuitProgram() {
+  if (LastKey == kKeySpace) return;
+  if (ResetOnQuit) {
+    services_.fs.DeleteFile(paths::kMarkerFile);
+    services_.fs.DeleteFile(paths::kQueueFile);
+  }
+  if (SettingsChanged) SaveSettings();
+  ImageIndexRecords.SetLength(1);
+  toolkit_.SetCursorHidden(false);
+  app_.Exit(1);
+}
+
+}  // namespace lumivel

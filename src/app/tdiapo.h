@@ -1,0 +1,354 @@
+#pragma once
+// The main window: its controls with their design values, the program's shared state, and every
+// operation and handler. The operations of each subsystem are defined in that subsystem's folder
+// (the walk in src/index/, the show in src/show/, ...); this header is the form.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/application.h"
+#include "app/controls.h"
+#include "index/image_index.h"
+#include "platform/file_system.h"
+#include "platform/picture.h"
+#include "platform/services.h"
+#include "show/picker.h"
+
+namespace lumivel {
+
+struct Services {
+  FileSystem& fs;
+  Clock& clock;
+  RandomSource& random;
+  PictureLoader& pictures;
+  Sound& sound;
+  ScreenSaverSettings& saver;
+  Launcher& launcher;
+};
+
+// Data files, all in the data folder.
+namespace paths {
+extern const char* const kDataDir;          // C:\Lumivel
+extern const char* const kParamFile;        // C:\lumivel\lumivel_var.prm
+extern const char* const kRootsFile;        // C:\lumivel\lumivel.rep
+extern const char* const kRootFlagsFile;    // C:\lumivel\lumivel.repflag
+extern const char* const kHistoryFile;      // C:\lumivel\img_affichees.lst
+extern const char* const kQueueFile;        // C:\lumivel\image_rep_crt.txt
+extern const char* const kRecordFile;       // C:\Lumivel\toutes_img._nf
+extern const char* const kDirectoryFile;    // C:\Lumivel\toutes_img_ListBox_rep.dat
+extern const char* const kMarkerFile;       // C:\Lumivel\effacez_moi_pour_reinitialiser.___
+extern const char* const kExclusionFile;    // C:\Lumivel\Lumivel_exclusion.txt
+}  // namespace paths
+
+class Tdiapo {
+ public:
+  // argument1: the first command-line argument ("" when missing).
+  Tdiapo(Application& app, Services& services, Toolkit& toolkit, std::string argument1);
+  ~Tdiapo();
+  Tdiapo(const Tdiapo&) = delete;
+  Tdiapo& operator=(const Tdiapo&) = delete;
+
+  ControlSet& Controls() { return controls_; }
+  Application& App() { return app_; }
+
+  // ---- Entry and start-up (src/app/startup.cpp) ----
+  void FormCreate();
+  void FormActivate();
+  void FormDestroy();
+  void FormClick() {}
+  void FormMouseMove() {}
+
+  // ---- Keyboard, mouse and quitting (src/app/keys_mouse_quit.cpp) ----
+  void FormKeyUp(Control* sender, int key, bool shift);
+  void Timer1Timer();
+  void Button_quitClick();
+  void CenterMouseCursor();
+  void QuitProgram();
+
+  // ---- Screen-saver delay (src/app/screen_saver_panel.cpp) ----
+  void ReadScreenSaverState();
+  void ButtonValidationDelaiClick();
+
+  // ---- Settings (src/settings/) ----
+  void LoadSettings();
+  void SaveSettings();
+  void ResetAndQuit();
+  void Button_enreg_paramClick();
+  void Button2Click();
+  void Button_param_avancerClick();
+  void Button4Click();
+  void Button_close_paramClick();
+  void SpeedButton_valider_filtreClick();
+
+  // ---- Picture index (src/index/) ----
+  void PrepareIndex();
+  void SaveIndex();
+  void LoadIndex();
+  void WalkRoots();
+  void WalkDirectory(const Text& dir);
+  void SetExcludedWords(const Text& text);
+  void SetRequiredWords(const Text& text);
+  void FilterPicture(const Text& dir, const Text& path, const DirEntry& entry);
+  void ReadExclusionFile();
+  void OpenInNotepad(const Text& directory, const Text& fileName);
+  void SpeedButton1Click();
+  void CheckBox_fic_exclusionClick();
+  void Panel_sup_repClick();
+  void Panel_ajout_repClick();
+  void CheckListBox_repClick();
+  void CheckBox_contientClick();
+  void CheckBox_ne_contient_pasClick();
+  void RadioGroup_exclusionClick();
+  void MarkResetNeeded();
+  void ClearResetMark();
+
+  // ---- The show (src/show/) ----
+  void RunShow();
+  void ResumeFromHistory();
+  void Button_retourClick();
+  void Button_avanceClick();
+  void Panel_continuer_clik();
+  int32_t PickNextIndex();
+  void LoadPicture(const Text& path);
+  void ShowEffect(const Text& path);
+  void WaitSteps(int32_t milliseconds);
+  void PlayTone(int32_t frequency, int32_t durationMs, uint8_t volume);
+  void ShowCompactPanel();
+  void ShowFullPanel();
+  void Button_avec_sans_optionClick();
+  // Sets the title line over the picture.
+  void ShowTitle(const Text& caption);
+
+  // ---- Dates in directory names (src/dates/) ----
+  void ShowYearMonth();
+  void CheckBox_af_anClick();
+  void RadioGroup_filtre_dateClick();
+  void Edit_annee_deExit();
+  void Edit_annee_aExit();
+  void Edit_contientChange();
+  void Edit_ne_contient_pasChange();
+  void Edit_contientKeyDown(int key);
+  void Edit_ne_contient_pasKeyDown(int key);
+
+  // ---- Tools (src/tools/) ----
+  void Button_album_aClick();
+  void Button_album_BClick();
+  void SpeedButton_album_AClick();
+  void SpeedButton_album_BClick();
+  void Panel_ouvrir_rep_imgClick(Control* sender);
+  void SpeedButton_xnviewClick();
+  void Button_aideClick();
+  void OpenHelpManual();
+  void SpeedButton5Click();
+  uint16_t DateRenamePass(const Text& directory, bool rename);
+  void SpeedButton2Click();
+  void Button3Click();
+  void SpeedButton3Click();
+  void SpeedButton4Click();
+  void Edit3Change();
+  void CheckBox_voir_liste_300Click();
+  void CheckBox_voir_idxClick();
+  void CheckBox1Click();
+  void Button_tout_le_repClick(Control* sender);
+
+  // ---- Shared state (names as the program has always called them) ----
+  int32_t LastKey = 0;
+  bool StopShow = false;
+  bool SettingsChanged = false;
+  bool ResetOnQuit = false;
+  int32_t ScreenWidth = 0;
+  int32_t ScreenHeight = 0;
+  int32_t HistoryCap = 300;
+  uint8_t ShowMode = 1;
+  int32_t HistoryPos = -1;
+  int32_t HistoryRingSize = 32766;
+  int32_t HistoryWritePos = -1;
+  int32_t MouseSpeedMax = 100;
+  int32_t MouseTickCount = 0;
+  int32_t MouseRefX = 0;
+  double MouseRefTime = 0;
+  int32_t EntriesSeen = 0;
+  bool ReplayFlag = false;
+  Text CurrentImagePath;
+  Text LastShownPath;
+  Text OptionsText;
+  ImageIndex ImageIndexRecords;
+  int32_t ImageCount() const { return ImageIndexRecords.Count(); }
+  std::unique_ptr<std::vector<Text>> RequiredWords;
+  std::unique_ptr<std::vector<Text>> ExcludedWords;
+  PickerState Picker;
+
+  // Integer settings kept beside their edit boxes.
+  int32_t dt0_a = 0, dt1_a = 0, dt2_a = 0, dt2_b = 0, dt3_a = 0, dt3_b = 0, dt4_a = 0, dt4_b = 0,
+          dt5_a = 0, dt5_b = 0;
+  int32_t _haut = 0;
+  int32_t zoom_max10 = 0;
+  int32_t inc_dx = 0;
+  int32_t indice_non_aleatoire = 0;
+  int32_t rayon_rnd = 0;
+  int32_t nb_fouille = 0;
+
+ private:
+  void SetDesignValues();
+  void WireHandlers();
+  // The picture's path of an index record: its directory, "\" and its name.
+  Text RecordPath(int32_t position) const;
+  void NewPictureTurn();
+  void BrowseTurn();
+  void ShowPictureTurn();
+
+  Application& app_;
+  Services& services_;
+  Toolkit& toolkit_;
+  std::string argument1_;
+  bool activated_ = false;
+
+  ControlSet controls_;
+
+ public:
+  // ---- Controls, parents before children ----
+  Panel Form{controls_, "diapo", nullptr, ControlKind::Form};
+  Timer Timer1{controls_, "Timer1", &Form};
+  PictureBox Image2{controls_, "Image2", &Form};
+  Label Label1{controls_, "Label1", &Form};
+  Label Label4{controls_, "Label4", &Form};
+  Label Label6{controls_, "Label6", &Form};
+  Label Label_an{controls_, "Label_an", &Form};
+  Label Label_options{controls_, "Label_options", &Form};
+  Label Label_mois{controls_, "Label_mois", &Form};
+  ListBox ListBox_passee{controls_, "ListBox_passee", &Form};
+  ListBox ListBox_rep{controls_, "ListBox_rep", &Form};
+
+  // Hidden lists that serve as the program's string lists.
+  ListBox ListBox_param{controls_, "ListBox_param", nullptr};
+  ListBox ListBox_tmp{controls_, "ListBox_tmp", nullptr};
+  ListBox CheckListBox_rep_flag{controls_, "CheckListBox_rep_flag", nullptr};
+  ListBox ListBox_fic_rep_crt{controls_, "ListBox_fic_rep_crt", nullptr};
+  ListBox ListBox_rep_exclu{controls_, "ListBox_rep_exclu", nullptr};
+  ListBox ListBox_rep_nom_fic_exclu{controls_, "ListBox_rep_nom_fic_exclu", nullptr};
+
+  // The options panel.
+  Panel Panel1{controls_, "Panel1", &Form};
+  Label Label11{controls_, "Label11", &Panel1};
+  Panel Panel_continuer{controls_, "Panel_continuer", &Panel1};
+  Button Button_retour{controls_, "Button_retour", &Panel1};
+  Button Button_avance{controls_, "Button_avance", &Panel1};
+  Panel Panel_ouvrir_rep_img{controls_, "Panel_ouvrir_rep_img", &Panel1};
+  Button Button_avec_sans_option{controls_, "Button_avec_sans_option", &Panel1};
+  Button Button_quit{controls_, "Button_quit", &Panel1};
+  Button Button_close_param{controls_, "Button_close_param", &Panel1};
+  Button Button_tout_le_rep{controls_, "Button_tout_le_rep", &Panel1};
+  Label Label_etat{controls_, "Label_etat", &Panel1};
+  Label Label_delai{controls_, "Label_delai", &Panel1};
+  Button Button2{controls_, "Button2", &Panel1};
+  Button Button_param_avancer{controls_, "Button_param_avancer", &Panel1};
+  Panel Bevel1{controls_, "Bevel1", &Panel1, ControlKind::Bevel};
+  CheckListBox CheckListBox_rep{controls_, "CheckListBox_rep", &Panel1};
+  Label Label20{controls_, "Label20", &Panel1};
+  Panel Panel_sup_rep{controls_, "Panel_sup_rep", &Panel1};
+  Panel Panel_ajout_rep{controls_, "Panel_ajout_rep", &Panel1};
+  Panel aPanel_sauve_param_et_BD0_et_quitter{controls_, "aPanel_sauve_param_et_BD0_et_quitter", &Panel1};
+  RadioGroup RadioGroup_sous_rep_recursif{controls_, "RadioGroup_sous_rep_recursif", &Panel1};
+  RadioGroup RadioGroup_exclusion{controls_, "RadioGroup_exclusion", &Panel1};
+  CheckBox CheckBox_fic_exclusion{controls_, "CheckBox_fic_exclusion", &Panel1};
+  Button SpeedButton1{controls_, "SpeedButton1", &Panel1, ControlKind::SpeedButton};
+  CheckBox CheckBox_contient{controls_, "CheckBox_contient", &Panel1};
+  Edit Edit_contient{controls_, "Edit_contient", &Panel1};
+  CheckBox CheckBox_ne_contient_pas{controls_, "CheckBox_ne_contient_pas", &Panel1};
+  Edit Edit_ne_contient_pas{controls_, "Edit_ne_contient_pas", &Panel1};
+  Button SpeedButton_valider_filtre{controls_, "SpeedButton_valider_filtre", &Panel1, ControlKind::SpeedButton};
+  RadioGroup RadioGroup_filtre_date{controls_, "RadioGroup_filtre_date", &Panel1};
+  Label Label28{controls_, "Label28", &Panel1};
+  Label Label29{controls_, "Label29", &Panel1};
+  Label Label30{controls_, "Label30", &Panel1};
+  Edit Edit_annee_de{controls_, "Edit_annee_de", &Panel1};
+  Edit Edit_mois_de{controls_, "Edit_mois_de", &Panel1};
+  Edit Edit_annee_a{controls_, "Edit_annee_a", &Panel1};
+  Edit Edit_mois_a{controls_, "Edit_mois_a", &Panel1};
+  RadioGroup Rdg1{controls_, "Rdg1", &Panel1};
+  Edit Edit_dt0_a{controls_, "Edit_dt0_a", &Panel1};
+  Edit Edit_dt1_a{controls_, "Edit_dt1_a", &Panel1};
+  Edit Edit_dt2_a{controls_, "Edit_dt2_a", &Panel1};
+  Edit Edit_dt2_b{controls_, "Edit_dt2_b", &Panel1};
+  Edit Edit_dt3_a{controls_, "Edit_dt3_a", &Panel1};
+  Edit Edit_dt3_b{controls_, "Edit_dt3_b", &Panel1};
+  Edit Edit_dt4_a{controls_, "Edit_dt4_a", &Panel1};
+  Edit Edit_dt4_b{controls_, "Edit_dt4_b", &Panel1};
+  Edit Edit_dt5_a{controls_, "Edit_dt5_a", &Panel1};
+  Edit Edit_dt5_b{controls_, "Edit_dt5_b", &Panel1};
+  CheckBox CheckBox_rnd{controls_, "CheckBox_rnd", &Panel1};
+  Label Label9{controls_, "Label9", &Panel1};
+  Edit Edit_rayon_rnd{controls_, "Edit_rayon_rnd", &Panel1};
+  Label Label17{controls_, "Label17", &Panel1};
+  Edit Edit_nb_fouille{controls_, "Edit_nb_fouille", &Panel1};
+  Label Label18{controls_, "Label18", &Panel1};
+  Edit Edit_indice_non_aleatoire{controls_, "Edit_indice_non_aleatoire", &Panel1};
+  Label Label10{controls_, "Label10", &Panel1};
+  Edit Edit_vmax{controls_, "Edit_vmax", &Panel1};
+  RadioGroup RadioGroup_titre_ecran{controls_, "RadioGroup_titre_ecran", &Panel1};
+  CheckBox CheckBox_af_an{controls_, "CheckBox_af_an", &Panel1};
+  CheckBox CheckBox_grand_menu{controls_, "CheckBox_grand_menu", &Panel1};
+  CheckBox CheckBox1{controls_, "CheckBox1", &Panel1};
+  Label Label5{controls_, "Label5", &Panel1};
+  Label Label13{controls_, "Label13", &Panel1};
+  Label Label21{controls_, "Label21", &Panel1};
+  Label Label_repertoire{controls_, "Label_repertoire", &Panel1};
+  Label Label_nom_img{controls_, "Label_nom_img", &Panel1};
+  Label rep_album_A{controls_, "rep_album_A", &Panel1};
+  Label rep_album_B{controls_, "rep_album_B", &Panel1};
+  Button SpeedButton_album_A{controls_, "SpeedButton_album_A", &Panel1, ControlKind::SpeedButton};
+  Button SpeedButton_album_B{controls_, "SpeedButton_album_B", &Panel1, ControlKind::SpeedButton};
+  Button Button_album_a{controls_, "Button_album_a", &Panel1};
+  Button Button_album_B{controls_, "Button_album_B", &Panel1};
+  Panel Panel_ouvrir_repA{controls_, "Panel_ouvrir_repA", &Panel1};
+  Panel Panel_ouvrir_repB{controls_, "Panel_ouvrir_repB", &Panel1};
+  Label Label12{controls_, "Label12", &Panel1};
+  CheckBox CheckBox_xnview_rep_et_nom{controls_, "CheckBox_xnview_rep_et_nom", &Panel1};
+  Label xnview_alternative_Label{controls_, "xnview_alternative_Label", &Panel1};
+  Button SpeedButton_xnview{controls_, "SpeedButton_xnview", &Panel1, ControlKind::SpeedButton};
+  Button Button_aide{controls_, "Button_aide", &Panel1};
+
+  // The advanced panel (zoom settings).
+  Panel Panel3{controls_, "Panel3", &Form};
+  Label Label3{controls_, "Label3", &Panel3};
+  Label Label_zoom{controls_, "Label_zoom", &Panel3};
+  Edit Edit_zoom_s_dix{controls_, "Edit_zoom_s_dix", &Panel3};
+  Label Label_inc{controls_, "Label_inc", &Panel3};
+  Edit Edit_inc_pixel{controls_, "Edit_inc_pixel", &Panel3};
+  Label Label_haut{controls_, "Label_haut", &Panel3};
+  Edit Edit_haut{controls_, "Edit_haut", &Panel3};
+  Button Button_enreg_param{controls_, "Button_enreg_param", &Panel3};
+  Button Button4{controls_, "Button4", &Panel3};
+  CheckBox CheckBox_voir_liste_300{controls_, "CheckBox_voir_liste_300", &Panel3};
+  CheckBox CheckBox_voir_idx{controls_, "CheckBox_voir_idx", &Panel3};
+  Button SpeedButton2{controls_, "SpeedButton2", &Panel3, ControlKind::SpeedButton};
+
+  // The screen-saver panel.
+  Panel Panel2{controls_, "Panel2", &Form};
+  Label Label25{controls_, "Label25", &Panel2};
+  Panel Panel4{controls_, "Panel4", &Panel2};
+  Label Label2{controls_, "Label2", &Panel4};
+  Edit Edit1{controls_, "Edit1", &Panel4};
+  Button ButtonValidationDelai{controls_, "ButtonValidationDelai", &Panel4};
+
+  // The renaming panel.
+  Panel Panel_renommage{controls_, "Panel_renommage", &Form};
+  Button Button3{controls_, "Button3", &Panel_renommage};
+  Label Label22{controls_, "Label22", &Panel_renommage};
+  Label Label27{controls_, "Label27", &Panel_renommage};
+  Label Label26{controls_, "Label26", &Panel_renommage};
+  Button SpeedButton3{controls_, "SpeedButton3", &Panel_renommage, ControlKind::SpeedButton};
+  Button SpeedButton5{controls_, "SpeedButton5", &Panel_renommage, ControlKind::SpeedButton};
+  Edit Edit2{controls_, "Edit2", &Panel_renommage};
+  Label Label_prefixe{controls_, "Label_prefixe", &Panel_renommage};
+  Edit Edit3{controls_, "Edit3", &Panel_renommage};
+  Label Label23{controls_, "Label23", &Panel_renommage};
+  Label Label24{controls_, "Label24", &Panel_renommage};
+  ListBox ListBox1{controls_, "ListBox1", &Panel_renommage};
+  Button SpeedButton4{controls_, "SpeedButton4", &Panel_renommage, ControlKind::SpeedButton};
+};
+
+}  // namespace lumivel

@@ -1,0 +1,57 @@
+#pragma once
+// The file system as the program sees it: program paths (drive letter, backslashes, names without
+// regard to case) and code page 1252 names. The Linux implementation maps drives to host folders.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "util/cp1252.h"
+
+namespace lumivel {
+
+struct DirEntry {
+  Text name;
+  bool isDirectory = false;
+  int64_t size = 0;
+};
+
+struct LocalDateTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool FileExists(const Text& path) const = 0;
+  virtual bool DirectoryExists(const Text& path) const = 0;
+  // Every entry in the order the file system lists it, "." and ".." included; names that have no
+  // code page 1252 form are left out, since they could not be opened again by their stored name.
+  // Nothing when the folder cannot be listed.
+  virtual std::optional<std::vector<DirEntry>> ListDirectory(const Text& dir) const = 0;
+  // -1 when the file is missing or cannot be opened.
+  virtual int64_t FileSize(const Text& path) const = 0;
+  virtual std::optional<LocalDateTime> ModificationTime(const Text& path) const = 0;
+  // The whole file; nothing when it cannot be read, with the system's error number in *error.
+  virtual std::optional<std::string> ReadFile(const Text& path, int* error = nullptr) const = 0;
+  // Writes to a temporary file beside the target and renames it over the target, so a reader
+  // finds the old file or the new one, never half of one. Returns 0 or the system's error number.
+  virtual int WriteFile(const Text& path, std::string_view bytes) = 0;
+  virtual bool DeleteFile(const Text& path) = 0;
+  virtual bool CreateDirectory(const Text& path) = 0;  // one level
+  virtual bool CreateDirectories(const Text& path) = 0;
+  virtual bool CopyFile(const Text& from, const Text& to) = 0;  // replaces the target
+  virtual bool MoveFile(const Text& from, const Text& to) = 0;  // fails when the target exists
+
+  // Host form of a program path (empty when its drive is not mapped), and back.
+  virtual std::string ToHost(const Text& path) const = 0;
+  virtual Text ToProgram(const std::string& hostPath) const = 0;
+};
+
+// The runtime's input/output messages for a system error number: "Fichier introuvable",
+// "Nom de fichier incorrect", "Accès au fichier refusé", "Disque plein", "Erreur E/S %d".
+Text RuntimeIoMessage(int error);
+
+}  // namespace lumivel

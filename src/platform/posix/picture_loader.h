@@ -1,0 +1,17 @@
+#pragma once
+// Pictures on Linux: JPEG through libjpeg-turbo with DCT scaling and the EXIF orientation read by
+// libexif; bitmaps and icons through our own decoders; metafiles are refused.
+#include "platform/picture.h"
+
+namespace lumivel {
+
+class PosixPictureLoader : public PictureLoader {
+ public:
+  std::shared_ptr<const Picture> LoadJpeg(const std::string& hostPath, int coverWidth,
+                                          int coverHeight) override;
+  std::shared_ptr<const Picture> LoadBmp(const std::string& hostPath) override;
+  std::shared_ptr<const Picture> LoadIco(const std::string& hostPath) override;
+  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath) override;
+};
+
+}  // namespace lumivel

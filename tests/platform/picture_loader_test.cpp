@@ -1,0 +1,467 @@
+#include "platform/posix/picture_loader.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "support/picture_factory.h"
+#include "support/test_support.h"
+#include "util/errors.h"
+
+namespace lumivel {
+namespace {
+
+using namespace literals;
+using testing::ByteOrder;
+using testing::JpegOptions;
+using testing::Near;
+using testing::PixelAt;
+using testing::Rgb;
+
+constexpr Rgb kR = testing::kTopLeftRed;
+constexpr Rgb kG = testing::kTopRightGreen;
+constexpr Rgb kB = testing::kBottomLeftBlue;
+constexpr Rgb kW = testing::kBottomRightWhite;
+
+// Colours at the middle of each quadrant: top-left, top-right, bottom-left, bottom-right.
+std::array<Rgb, 4> Quadrants(const Picture& p) {
+  const int left = p.pixelWidth / 4, right = 3 * p.pixelWidth / 4;
+  const int top = p.pixelHeight / 4, bottom = 3 * p.pixelHeight / 4;
+  return {PixelAt(p, left, top), PixelAt(p, right, top), PixelAt(p, left, bottom),
+          PixelAt(p, right, bottom)};
+}
+
+void ExpectQuadrants(const Picture& p, const std::array<Rgb, 4>& expected) {
+  const auto got = Quadrants(p);
+  const char* names[] = {"top-left", "top-right", "bottom-left", "bottom-right"};
+  for (size_t i = 0; i < 4; ++i)
+    EXPECT_TRUE(Near(got[i], expected[i]))
+        << names[i] << ": " << int(got[i].r) << "," << int(got[i].g) << "," << int(got[i].b);
+}
+
+struct OrientationCase {
+  const char* what;
+  uint16_t tag;
+  bool swapped;
+  std::array<Rgb, 4> upright;  // stored as red, green / blue, white
+};
+
+// How a viewer shows the stored picture for each tag, worked out on paper.
+const OrientationCase kOrientations[] = {
+    {"no turn", 1, false, {kR, kG, kB, kW}},
+    {"mirrored left-right", 2, false, {kG, kR, kW, kB}},
+    {"half turn", 3, false, {kW, kB, kG, kR}},
+    {"mirrored top-bottom", 4, false, {kB, kW, kR, kG}},
+    {"transposed", 5, true, {kR, kB, kG, kW}},
+    {"quarter turn clockwise", 6, true, {kB, kR, kW, kG}},
+    {"transversed", 7, true, {kW, kG, kB, kR}},
+    {"quarter turn anticlockwise", 8, true, {kG, kW, kR, kB}},
+    {"unknown value 0", 0, false, {kR, kG, kB, kW}},
+    {"unknown value 9", 9, false, {kR, kG, kB, kW}},
+    {"only the low byte counts", 0x0106, true, {kB, kR, kW, kG}},
+};
+
+void ExpectEmpty(const Picture& p) {
+  EXPECT_EQ(p.width, 0);
+  EXPECT_EQ(p.height, 0);
+  EXPECT_EQ(p.pixelWidth, 0);
+  EXPECT_EQ(p.pixelHeight, 0);
+  EXPECT_TRUE(p.rgb.empty());
+}
+
+long MaxResidentKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+// First in the file, while the process is small: the high-water mark of resident memory would
+// show a buffer allocated for a lying header.
+TEST(PictureLoaderJpeg, LyingHeadersAreRefusedWithoutAllocating) {
+  const std::string baseline = testing::QuadrantJpeg(64, 32);
+  const std::string progressive = testing::QuadrantJpeg(64, 32, {.progressive = true});
+  const struct {
+    const char* what;
+    std::string bytes;
+    int coverWidth, coverHeight;
+  } cases[] = {
+      {"65535 x 65535", testing::WithFrameSize(baseline, 65535, 65535), 0, 0},
+      {"60000 x 40000 at full size: 6.7 GiB of pixels",
+       testing::WithFrameSize(baseline, 60000, 40000), 0, 0},
+      {"60000 x 60000 progressive at 1/8: the coefficients alone take 20 GiB",
+       testing::WithFrameSize(progressive, 60000, 60000), 1920, 1080},
+  };
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  const long before = MaxResidentKilobytes();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto path = dir.Write("lying.jpg", c.bytes);
+    ExpectEmpty(*loader.LoadJpeg(path.string(), c.coverWidth, c.coverHeight));
+  }
+  EXPECT_LT(MaxResidentKilobytes() - before, 64 * 1024);
+}
+
+TEST(PictureLoaderJpeg, EachOrientationComesOutUprightInBothByteOrders) {
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  for (const auto order : {ByteOrder::kLittle, ByteOrder::kBig}) {
+    for (const auto& c : kOrientations) {
+      SCOPED_TRACE(std::string(c.what) + (order == ByteOrder::kLittle ? " (II)" : " (MM)"));
+      const auto path = dir.Write(
+          "o.jpg", testing::QuadrantJpeg(64, 32, {.orientation = c.tag, .order = order}));
+      const auto p = loader.LoadJpeg(path.string(), 0, 0);
+      EXPECT_EQ(p->width, c.swapped ? 32 : 64);
+      EXPECT_EQ(p->height, c.swapped ? 64 : 32);
+      EXPECT_EQ(p->pixelWidth, p->width);
+      EXPECT_EQ(p->pixelHeight, p->height);
+      ExpectQuadrants(*p, c.upright);
+    }
+  }
+}
+
+TEST(PictureLoaderJpeg, NoExifBlockIsDrawnAsStored) {
+  testing::TempDir dir;
+  const auto path = dir.Write("plain.jpg", testing::QuadrantJpeg(48, 80));
+  const auto p = PosixPictureLoader().LoadJpeg(path.string(), 0, 0);
+  EXPECT_EQ(p->width, 48);
+  EXPECT_EQ(p->height, 80);
+  ExpectQuadrants(*p, {kR, kG, kB, kW});
+}
+
+struct ScaleCase {
+  const char* what;
+  int width, height;
+  uint16_t orientation;
+  int coverWidth, coverHeight;
+  int pixelWidth, pixelHeight;  // upright
+};
+
+// TurboJPEG offers the reductions 1/8 .. 8/8 and rounds scaled sizes up.
+const ScaleCase kScales[] = {
+    {"0 x 0 asks for full size", 800, 600, 1, 0, 0, 800, 600},
+    {"exactly 1/8", 800, 600, 1, 100, 75, 100, 75},
+    {"one pixel more needs 1/4", 800, 600, 1, 101, 75, 200, 150},
+    {"3/8 covers 300 x 200", 800, 600, 1, 300, 200, 300, 225},
+    {"the height decides", 800, 600, 1, 10, 400, 600, 450},
+    {"full size when the cover equals it", 800, 600, 1, 800, 600, 800, 600},
+    {"never enlarged", 800, 600, 1, 1600, 1200, 800, 600},
+    {"scaled sizes round up", 801, 601, 1, 101, 76, 101, 76},
+    {"upright cover of a turned picture", 640, 320, 6, 100, 200, 120, 240},
+    {"turned picture, wide cover: 5/8", 640, 320, 8, 200, 100, 200, 400},
+};
+
+TEST(PictureLoaderJpeg, DecodesAtTheSmallestScaleThatCoversAndReportsFullSize) {
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  for (const auto& c : kScales) {
+    SCOPED_TRACE(c.what);
+    JpegOptions options;
+    if (c.orientation != 1) options.orientation = c.orientation;
+    const auto path = dir.Write("s.jpg", testing::QuadrantJpeg(c.width, c.height, options));
+    const auto p = loader.LoadJpeg(path.string(), c.coverWidth, c.coverHeight);
+    const bool swapped = c.orientation >= 5;
+    EXPECT_EQ(p->width, swapped ? c.height : c.width);
+    EXPECT_EQ(p->height, swapped ? c.width : c.height);
+    EXPECT_EQ(p->pixelWidth, c.pixelWidth);
+    EXPECT_EQ(p->pixelHeight, c.pixelHeight);
+    ASSERT_EQ(p->rgb.size(), size_t(c.pixelWidth) * size_t(c.pixelHeight) * 3);
+    if (c.orientation == 6) ExpectQuadrants(*p, {kB, kR, kW, kG});
+    if (c.orientation == 8) ExpectQuadrants(*p, {kG, kW, kR, kB});
+  }
+}
+
+TEST(PictureLoaderJpeg, CameraSizedPictureForAFullHdScreenDecodesAtThreeEighths) {
+  testing::TempDir dir;
+  const auto path = dir.Write(
+      "camera.jpg", testing::QuadrantJpeg(6000, 4000, {.quality = 75, .subsample420 = true}));
+  const auto p = PosixPictureLoader().LoadJpeg(path.string(), 1920, 1080);
+  EXPECT_EQ(p->width, 6000);
+  EXPECT_EQ(p->height, 4000);
+  EXPECT_EQ(p->pixelWidth, 2250);
+  EXPECT_EQ(p->pixelHeight, 1500);
+  ExpectQuadrants(*p, {kR, kG, kB, kW});
+}
+
+TEST(PictureLoaderJpeg, ProgressiveFilesLoad) {
+  testing::TempDir dir;
+  const auto path = dir.Write(
+      "p.jpg", testing::QuadrantJpeg(64, 32, {.progressive = true, .orientation = 3}));
+  const auto p = PosixPictureLoader().LoadJpeg(path.string(), 0, 0);
+  EXPECT_EQ(p->width, 64);
+  ExpectQuadrants(*p, {kW, kB, kG, kR});
+}
+
+TEST(PictureLoaderJpeg, CorruptDataInsideAWholeFileStillGivesThePicture) {
+  // Two stray bytes before the end marker: the decoder warns and carries on, as viewers do.
+  std::string jpeg = testing::QuadrantJpeg(64, 32);
+  jpeg.insert(jpeg.size() - 2, "\x12\x34");
+  testing::TempDir dir;
+  const auto p = PosixPictureLoader().LoadJpeg(dir.Write("c.jpg", jpeg).string(), 0, 0);
+  EXPECT_EQ(p->width, 64);
+  EXPECT_EQ(p->height, 32);
+}
+
+TEST(PictureLoaderJpeg, UnreadableFilesGiveAnEmptyPicture) {
+  const std::string good = testing::QuadrantJpeg(64, 32, {.orientation = 6});
+  const std::string progressive = testing::QuadrantJpeg(64, 32, {.progressive = true});
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty file", ""},
+      {"garbage", testing::GarbageBytes(5000)},
+      {"start-of-image marker only", "\xFF\xD8"},
+      {"cut inside the headers", good.substr(0, 120)},
+      {"cut inside the scan", good.substr(0, good.size() / 2)},
+      {"end marker missing", good.substr(0, good.size() - 2)},
+      {"progressive file cut short", progressive.substr(0, progressive.size() * 2 / 3)},
+  };
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ExpectEmpty(*loader.LoadJpeg(dir.Write("bad.jpg", c.bytes).string(), 0, 0));
+  }
+  EXPECT_EQ(loader.LoadJpeg((dir.Path() / "missing.jpg").string(), 0, 0)->width, 0);
+  EXPECT_EQ(loader.LoadJpeg(dir.Path().string(), 0, 0)->width, 0) << "a folder";
+}
+
+// --- Bitmaps ---
+
+std::string Le32(uint32_t v) {
+  return {char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF), char(v >> 24)};
+}
+
+std::shared_ptr<const Picture> LoadBmpBytes(const std::string& bytes) {
+  testing::TempDir dir;
+  return PosixPictureLoader().LoadBmp(dir.Write("b.bmp", bytes).string());
+}
+
+TEST(PictureLoaderBmp, TwentyFourBitRowsEitherWay) {
+  for (const bool topDown : {false, true}) {
+    SCOPED_TRACE(topDown ? "top-down" : "bottom-up");
+    // 5 pixels a row: 15 bytes and one byte of padding.
+    const auto p = LoadBmpBytes(testing::Bmp24(testing::QuadrantPixels(10, 6), 10, 6, topDown));
+    EXPECT_EQ(p->width, 10);
+    EXPECT_EQ(p->height, 6);
+    EXPECT_EQ(p->pixelWidth, 10);
+    EXPECT_EQ(p->pixelHeight, 6);
+    EXPECT_EQ(p->rgb, testing::QuadrantPixels(10, 6));
+  }
+}
+
+TEST(PictureLoaderBmp, PalettesAndColourMasks) {
+  const std::string palette = std::string("\x00\x00\xFF\x00", 4) +  // red (stored B, G, R, 0)
+                              std::string("\xFF\x00\x00\x00", 4) +  // blue
+                              std::string("\x00\xFF\x00\x00", 4);   // green
+  const struct {
+    const char* what;
+    testing::BmpParts parts;
+    std::vector<Rgb> expected;  // rows top to bottom
+  } cases[] = {
+      {"1 bit, 3 x 2, bottom row stored first",
+       {.width = 3, .height = 2, .bitCount = 1, .colorsUsed = 2, .tables = palette.substr(0, 8),
+        .pixels = std::string("\xA0\0\0\0\x40\0\0\0", 8)},
+       {{255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}, {255, 0, 0}, {0, 0, 255}}},
+      {"4 bits, 3 x 1, index past the table is black",
+       {.width = 3, .height = 1, .bitCount = 4, .colorsUsed = 3, .tables = palette,
+        .pixels = std::string("\x12\x70\0\0", 4)},
+       {{0, 0, 255}, {0, 255, 0}, {0, 0, 0}}},
+      {"8 bits, 2 x 2, top-down",
+       {.width = 2, .height = -2, .bitCount = 8, .colorsUsed = 3, .tables = palette,
+        .pixels = std::string("\x00\x01\0\0\x02\x00\0\0", 8)},
+       {{255, 0, 0}, {0, 0, 255}, {0, 255, 0}, {255, 0, 0}}},
+      {"16 bits, 5-5-5 by default",
+       {.width = 2, .height = 1, .bitCount = 16, .pixels = std::string("\x00\x7C\x1F\x00", 4)},
+       {{255, 0, 0}, {0, 0, 255}}},
+      {"16 bits, 5-6-5 masks after the header",
+       {.width = 2, .height = 1, .bitCount = 16, .compression = 3,
+        .tables = Le32(0xF800) + Le32(0x07E0) + Le32(0x001F),
+        .pixels = std::string("\xE0\x07\x10\x84", 4)},
+       {{0, 255, 0}, {132, 130, 132}}},
+      {"32 bits, masks inside a version 5 header",
+       {.width = 1, .height = 1, .bitCount = 32, .compression = 3, .headerBytes = 124,
+        .extraHeader = Le32(0x000000FF) + Le32(0x0000FF00) + Le32(0x00FF0000),
+        .pixels = std::string("\x11\x22\x33\x44", 4)},
+       {{0x11, 0x22, 0x33}}},
+      {"32 bits uncompressed ignores the fourth byte",
+       {.width = 1, .height = 1, .bitCount = 32, .pixels = std::string("\x11\x22\x33\x44", 4)},
+       {{0x33, 0x22, 0x11}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto p = LoadBmpBytes(testing::BmpFile(c.parts));
+    const int height = std::abs(c.parts.height);
+    ASSERT_EQ(p->pixelWidth, c.parts.width);
+    ASSERT_EQ(p->pixelHeight, height);
+    for (int i = 0; i < c.parts.width * height; ++i)
+      EXPECT_EQ(PixelAt(*p, i % c.parts.width, i / c.parts.width), c.expected[size_t(i)])
+          << "pixel " << i;
+  }
+}
+
+void ExpectBmpRefused(const char* what, const std::string& bytes) {
+  SCOPED_TRACE(what);
+  try {
+    LoadBmpBytes(bytes);
+    ADD_FAILURE() << "loaded";
+  } catch (const ProgramError& e) {
+    EXPECT_EQ(e.Message(), "Image bitmap incorrecte"_cp);
+  }
+}
+
+TEST(PictureLoaderBmp, MalformedFilesRaiseTheBitmapError) {
+  const std::string good = testing::Bmp24(testing::QuadrantPixels(4, 4), 4, 4);
+  const auto with = [](testing::BmpParts parts) { return testing::BmpFile(parts); };
+  const std::string row(12, '\x40');
+  ExpectBmpRefused("empty", "");
+  ExpectBmpRefused("garbage", testing::GarbageBytes(300));
+  ExpectBmpRefused("no BM signature", "XY" + good.substr(2));
+  ExpectBmpRefused("cut in the header", good.substr(0, 30));
+  ExpectBmpRefused("cut in the pixels", good.substr(0, good.size() - 1));
+  ExpectBmpRefused("header claims more rows than stored",
+                   with({.width = 4, .height = 400, .pixels = row}));
+  ExpectBmpRefused("100000 x 100000 with a few bytes (28 GiB of pixels)",
+                   with({.width = 100000, .height = 100000, .pixels = row}));
+  ExpectBmpRefused("1-bit 60000 x 60000 (10 GiB decoded)",
+                   with({.width = 60000, .height = 60000, .bitCount = 1, .colorsUsed = 2,
+                         .tables = std::string(8, '\0'), .pixels = row}));
+  ExpectBmpRefused("zero width", with({.width = 0, .height = 1, .pixels = row}));
+  ExpectBmpRefused("negative width", with({.width = -4, .height = 1, .pixels = row}));
+  ExpectBmpRefused("zero height", with({.width = 4, .height = 0, .pixels = row}));
+  ExpectBmpRefused("height INT32_MIN", with({.width = 1, .height = INT32_MIN, .pixels = row}));
+  ExpectBmpRefused("7 bits a pixel", with({.width = 1, .height = 1, .bitCount = 7, .pixels = row}));
+  ExpectBmpRefused("run-length compressed",
+                   with({.width = 1, .height = 1, .bitCount = 8, .compression = 1,
+                         .tables = std::string(1024, '\0'), .pixels = row}));
+  ExpectBmpRefused("colour masks on 24 bits",
+                   with({.width = 1, .height = 1, .compression = 3,
+                         .tables = std::string(12, '\0'), .pixels = row}));
+  ExpectBmpRefused("more colours than 8 bits allow",
+                   with({.width = 1, .height = 1, .bitCount = 8, .colorsUsed = 257,
+                         .tables = std::string(1028, '\0'), .pixels = row}));
+  ExpectBmpRefused("colour table past the end",
+                   with({.width = 1, .height = 1, .bitCount = 8, .pixels = row}));
+  ExpectBmpRefused("core header of OS/2",
+                   "BM" + Le32(26 + 4) + Le32(0) + Le32(26) + Le32(12) +
+                       std::string("\x01\x00\x01\x00\x01\x00\x18\x00", 8) + std::string(4, 0));
+  std::string pastEnd = good;
+  pastEnd.replace(10, 4, Le32(uint32_t(good.size() + 1)));
+  ExpectBmpRefused("pixel offset past the end", pastEnd);
+  std::string hugeHeader = good;
+  hugeHeader.replace(14, 4, Le32(0xFFFFFFF0));
+  ExpectBmpRefused("header size past the end", hugeHeader);
+}
+
+TEST(PictureLoaderBmp, MissingFileRaisesTheBitmapError) {
+  testing::TempDir dir;
+  try {
+    PosixPictureLoader().LoadBmp((dir.Path() / "none.bmp").string());
+    ADD_FAILURE() << "loaded";
+  } catch (const ProgramError& e) {
+    EXPECT_EQ(e.Message(), "Image bitmap incorrecte"_cp);
+  }
+}
+
+// --- Icons ---
+
+std::shared_ptr<const Picture> LoadIcoBytes(const std::string& bytes) {
+  testing::TempDir dir;
+  return PosixPictureLoader().LoadIco(dir.Write("i.ico", bytes).string());
+}
+
+testing::IconImage SolidIcon(int size, int bitCount, Rgb colour, uint8_t alpha = 255) {
+  std::vector<uint8_t> rgb;
+  for (int i = 0; i < size * size; ++i) rgb.insert(rgb.end(), {colour.r, colour.g, colour.b});
+  const std::vector<uint8_t> alphas(size_t(size * size), alpha);
+  const std::vector<bool> mask(size_t(size * size), false);
+  return {uint8_t(size), uint8_t(size), uint16_t(bitCount),
+          testing::IconBitmap(size, size, bitCount, rgb, alphas, mask)};
+}
+
+TEST(PictureLoaderIco, TheLargestImageIsShown) {
+  const Rgb red{200, 0, 0}, green{0, 200, 0}, blue{0, 0, 200};
+  const auto p = LoadIcoBytes(testing::IcoFile(
+      {SolidIcon(16, 32, red), SolidIcon(48, 24, green), SolidIcon(32, 32, blue)}));
+  EXPECT_EQ(p->width, 48);
+  EXPECT_EQ(p->height, 48);
+  EXPECT_EQ(p->pixelWidth, 48);
+  EXPECT_EQ(PixelAt(*p, 47, 47), green);
+}
+
+TEST(PictureLoaderIco, OfEqualSizesTheDeepestColoursWin) {
+  const Rgb red{200, 0, 0}, green{0, 200, 0};
+  const auto p =
+      LoadIcoBytes(testing::IcoFile({SolidIcon(32, 24, red), SolidIcon(32, 32, green)}));
+  EXPECT_EQ(PixelAt(*p, 0, 0), green);
+}
+
+TEST(PictureLoaderIco, MaskedPixelsShowTheBlackBehind) {
+  // 2 x 2, 24 bits, rows top to bottom; the mask opens the top-right and bottom-left pixels.
+  const std::vector<uint8_t> rgb = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
+  const auto p = LoadIcoBytes(testing::IcoFile(
+      {{2, 2, 24, testing::IconBitmap(2, 2, 24, rgb, {}, {false, true, true, false})}}));
+  EXPECT_EQ(PixelAt(*p, 0, 0), (Rgb{10, 20, 30}));
+  EXPECT_EQ(PixelAt(*p, 1, 0), (Rgb{0, 0, 0}));
+  EXPECT_EQ(PixelAt(*p, 0, 1), (Rgb{0, 0, 0}));
+  EXPECT_EQ(PixelAt(*p, 1, 1), (Rgb{100, 110, 120}));
+}
+
+TEST(PictureLoaderIco, AlphaBlendsOverBlackAndOverridesTheMask) {
+  const std::vector<uint8_t> rgb = {200, 100, 50, 200, 100, 50};
+  const auto p = LoadIcoBytes(testing::IcoFile(
+      {{2, 1, 32, testing::IconBitmap(2, 1, 32, rgb, {255, 128}, {true, false})}}));
+  EXPECT_EQ(PixelAt(*p, 0, 0), (Rgb{200, 100, 50}));
+  EXPECT_EQ(PixelAt(*p, 1, 0), (Rgb{100, 50, 25}));
+}
+
+TEST(PictureLoaderIco, MalformedFilesRaiseTheIconError) {
+  const std::string good = testing::IcoFile({SolidIcon(16, 24, {1, 2, 3})});
+  const std::string png = std::string("\x89PNG\r\n\x1A\n", 8) + std::string(64, '\0');
+  std::string cursor = good;
+  cursor[2] = 2;
+  std::string offsetPastEnd = good;
+  offsetPastEnd.replace(18, 4, Le32(uint32_t(good.size())));
+  std::string sizePastEnd = good;
+  sizePastEnd.replace(14, 4, Le32(0x7FFFFFFF));
+  std::string hugeBitmap = good;
+  hugeBitmap.replace(22 + 4, 8, Le32(100000) + Le32(200000));  // width, doubled height
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty", ""},
+      {"garbage", testing::GarbageBytes(300)},
+      {"no images", good.substr(0, 4) + std::string(2, '\0')},
+      {"a cursor", cursor},
+      {"directory cut short", good.substr(0, 12)},
+      {"image cut short", good.substr(0, good.size() - 1)},
+      {"image offset past the end", offsetPastEnd},
+      {"image size past the end", sizePastEnd},
+      {"PNG image", testing::IcoFile({{16, 16, 32, png}})},
+      {"100000 x 100000 bitmap in a small file", hugeBitmap},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      LoadIcoBytes(c.bytes);
+      ADD_FAILURE() << "loaded";
+    } catch (const ProgramError& e) {
+      EXPECT_EQ(e.Message(), "Image icône incorrecte"_cp);
+    }
+  }
+}
+
+TEST(PictureLoaderMetafile, IsRefusedWithItsName) {
+  testing::TempDir dir;
+  const auto path = dir.Write("plan été.wmf", "whatever");
+  try {
+    PosixPictureLoader().LoadMetafile(path.string());
+    ADD_FAILURE() << "loaded";
+  } catch (const ProgramError& e) {
+    EXPECT_EQ(e.Message(), "Métafichier non pris en charge : plan été.wmf"_cp);
+  }
+}
+
+}  // namespace
+}  // namespace lumivel

@@ -1,0 +1,217 @@
+#include "support/picture_factory.h"
+
+#include <turbojpeg.h>
+
+#include <cstdlib>
+#include <random>
+#include <stdexcept>
+
+namespace lumivel::testing {
+
+namespace {
+
+void PutLe(std::string& out, uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>(value >> (8 * i)));
+}
+
+void PutBe(std::string& out, uint64_t value, int bytes) {
+  for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>(value >> (8 * i)));
+}
+
+void Put(std::string& out, ByteOrder order, uint64_t value, int bytes) {
+  if (order == ByteOrder::kLittle)
+    PutLe(out, value, bytes);
+  else
+    PutBe(out, value, bytes);
+}
+
+}  // namespace
+
+std::vector<uint8_t> QuadrantPixels(int width, int height) {
+  std::vector<uint8_t> rgb(size_t(width) * size_t(height) * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const bool right = x >= width / 2;
+      const bool bottom = y >= height / 2;
+      const Rgb c = bottom ? (right ? kBottomRightWhite : kBottomLeftBlue)
+                           : (right ? kTopRightGreen : kTopLeftRed);
+      uint8_t* p = rgb.data() + (size_t(y) * size_t(width) + size_t(x)) * 3;
+      p[0] = c.r;
+      p[1] = c.g;
+      p[2] = c.b;
+    }
+  }
+  return rgb;
+}
+
+Rgb PixelAt(const Picture& picture, int x, int y) {
+  const size_t at = (size_t(y) * size_t(picture.pixelWidth) + size_t(x)) * 3;
+  return {picture.rgb.at(at), picture.rgb.at(at + 1), picture.rgb.at(at + 2)};
+}
+
+bool Near(Rgb a, Rgb b, int tolerance) {
+  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+         std::abs(a.b - b.b) <= tolerance;
+}
+
+std::string ExifApp1(uint16_t orientation, ByteOrder order) {
+  std::string tiff = order == ByteOrder::kLittle ? "II" : "MM";
+  Put(tiff, order, 42, 2);
+  Put(tiff, order, 8, 4);  // IFD0 right after the header
+  const uint32_t entries = 2;
+  const uint32_t makeOffset = 8 + 2 + 12 * entries + 4;
+  Put(tiff, order, entries, 2);
+  Put(tiff, order, 0x010F, 2);  // Make, ASCII, stored past the directory
+  Put(tiff, order, 2, 2);
+  Put(tiff, order, 6, 4);
+  Put(tiff, order, makeOffset, 4);
+  Put(tiff, order, 0x0112, 2);  // Orientation, one SHORT held in the entry itself
+  Put(tiff, order, 3, 2);
+  Put(tiff, order, 1, 4);
+  Put(tiff, order, orientation, 2);
+  Put(tiff, order, 0, 2);
+  Put(tiff, order, 0, 4);  // no next IFD
+  tiff += std::string("Tests", 6);
+
+  const std::string payload = std::string("Exif\0\0", 6) + tiff;
+  std::string segment = "\xFF\xE1";
+  PutBe(segment, payload.size() + 2, 2);
+  return segment + payload;
+}
+
+std::string EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
+                       const JpegOptions& options) {
+  tjhandle tj = tjInitCompress();
+  if (!tj) throw std::runtime_error("tjInitCompress failed");
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  const int flags = options.progressive ? TJFLAG_PROGRESSIVE : 0;
+  const int status = tjCompress2(tj, rgb.data(), width, 0, height, TJPF_RGB, &buffer, &size,
+                                 options.subsample420 ? TJSAMP_420 : TJSAMP_444,
+                                 options.quality, flags);
+  std::string jpeg;
+  if (status == 0) jpeg.assign(reinterpret_cast<const char*>(buffer), size);
+  tjFree(buffer);
+  tjDestroy(tj);
+  if (status != 0) throw std::runtime_error("tjCompress2 failed");
+  if (options.orientation) jpeg.insert(2, ExifApp1(*options.orientation, options.order));
+  return jpeg;
+}
+
+std::string QuadrantJpeg(int width, int height, const JpegOptions& options) {
+  return EncodeJpeg(QuadrantPixels(width, height), width, height, options);
+}
+
+std::string WithFrameSize(std::string jpeg, uint16_t width, uint16_t height) {
+  for (size_t i = 2; i + 9 < jpeg.size(); ++i) {
+    const auto marker = static_cast<uint8_t>(jpeg[i + 1]);
+    if (static_cast<uint8_t>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+      std::string size;
+      PutBe(size, height, 2);
+      PutBe(size, width, 2);
+      jpeg.replace(i + 5, 4, size);
+      return jpeg;
+    }
+  }
+  throw std::runtime_error("no frame header");
+}
+
+std::string BmpFile(const BmpParts& parts) {
+  std::string header;
+  PutLe(header, parts.headerBytes, 4);
+  PutLe(header, uint32_t(parts.width), 4);
+  PutLe(header, uint32_t(parts.height), 4);
+  PutLe(header, 1, 2);  // planes
+  PutLe(header, parts.bitCount, 2);
+  PutLe(header, parts.compression, 4);
+  PutLe(header, parts.pixels.size(), 4);
+  PutLe(header, 2835, 4);  // 72 dots an inch
+  PutLe(header, 2835, 4);
+  PutLe(header, parts.colorsUsed, 4);
+  PutLe(header, 0, 4);
+  header += parts.extraHeader;
+  if (header.size() < parts.headerBytes) header.resize(parts.headerBytes, '\0');
+
+  const size_t offset = 14 + header.size() + parts.tables.size();
+  std::string file = "BM";
+  PutLe(file, offset + parts.pixels.size(), 4);
+  PutLe(file, 0, 4);
+  PutLe(file, offset, 4);
+  return file + header + parts.tables + parts.pixels;
+}
+
+std::string Bmp24(const std::vector<uint8_t>& rgb, int width, int height, bool topDown) {
+  const size_t rowBytes = (size_t(width) * 3 + 3) / 4 * 4;
+  std::string pixels;
+  for (int r = 0; r < height; ++r) {
+    const int y = topDown ? r : height - 1 - r;
+    std::string row;
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* p = rgb.data() + (size_t(y) * size_t(width) + size_t(x)) * 3;
+      row += {static_cast<char>(p[2]), static_cast<char>(p[1]), static_cast<char>(p[0])};
+    }
+    row.resize(rowBytes, '\0');
+    pixels += row;
+  }
+  return BmpFile({.width = width, .height = topDown ? -height : height, .pixels = pixels});
+}
+
+std::string IcoFile(const std::vector<IconImage>& images) {
+  std::string file;
+  PutLe(file, 0, 2);
+  PutLe(file, 1, 2);  // icon
+  PutLe(file, images.size(), 2);
+  size_t offset = 6 + 16 * images.size();
+  for (const auto& image : images) {
+    file.push_back(static_cast<char>(image.entryWidth));
+    file.push_back(static_cast<char>(image.entryHeight));
+    file.push_back(0);  // colour count
+    file.push_back(0);
+    PutLe(file, 1, 2);  // planes
+    PutLe(file, image.entryBitCount, 2);
+    PutLe(file, image.bytes.size(), 4);
+    PutLe(file, offset, 4);
+    offset += image.bytes.size();
+  }
+  for (const auto& image : images) file += image.bytes;
+  return file;
+}
+
+std::string IconBitmap(int width, int height, int bitCount, const std::vector<uint8_t>& rgb,
+                       const std::vector<uint8_t>& alpha, const std::vector<bool>& mask) {
+  const size_t bytesPerPixel = size_t(bitCount) / 8;
+  const size_t rowBytes = (size_t(width) * bytesPerPixel + 3) / 4 * 4;
+  const size_t maskRowBytes = (size_t(width) + 31) / 32 * 4;
+  std::string colours, bits;
+  for (int r = 0; r < height; ++r) {
+    const size_t y = size_t(height - 1 - r);
+    std::string row, maskRow(maskRowBytes, '\0');
+    for (size_t x = 0; x < size_t(width); ++x) {
+      const size_t i = y * size_t(width) + x;
+      row += {static_cast<char>(rgb[3 * i + 2]), static_cast<char>(rgb[3 * i + 1]),
+              static_cast<char>(rgb[3 * i])};
+      if (bitCount == 32) row.push_back(static_cast<char>(alpha[i]));
+      if (mask[i]) maskRow[x / 8] = static_cast<char>(maskRow[x / 8] | (0x80 >> (x % 8)));
+    }
+    row.resize(rowBytes, '\0');
+    colours += row;
+    bits += maskRow;
+  }
+  std::string header;
+  PutLe(header, 40, 4);
+  PutLe(header, uint32_t(width), 4);
+  PutLe(header, uint32_t(2 * height), 4);
+  PutLe(header, 1, 2);
+  PutLe(header, uint32_t(bitCount), 2);
+  header.resize(40, '\0');
+  return header + colours + bits;
+}
+
+std::string GarbageBytes(size_t count) {
+  std::mt19937 random(12345);
+  std::string bytes;
+  for (size_t i = 0; i < count; ++i) bytes.push_back(static_cast<char>(random() & 0xFF));
+  return bytes;
+}
+
+}  // namespace lumivel::testing
