@@ -17,8 +17,8 @@ Text ImageRecord::Name() const {
 }
 
 void ImageIndex::SetLength(std::size_t length) {
+  // The count is the program's own variable: quitting cuts the array but not the count.
   records_.resize(length);
-  if (count_ > static_cast<int32_t>(length)) count_ = static_cast<int32_t>(length);
 }
 
 void ImageIndex::GrowFor(int32_t newCount) {
@@ -37,8 +37,9 @@ void ImageIndex::Append(int32_t directory, const Text& fileName) {
 }
 
 std::string ImageIndex::Serialize() const {
-  std::string bytes(static_cast<std::size_t>(count_) * kRecordSize, '\0');
-  if (count_ > 0) std::memcpy(bytes.data(), records_.data(), bytes.size());
+  std::size_t used = std::min(static_cast<std::size_t>(count_), records_.size());
+  std::string bytes(used * kRecordSize, '\0');
+  if (used > 0) std::memcpy(bytes.data(), records_.data(), bytes.size());
   return bytes;
 }
 

@@ -52,6 +52,8 @@ TEST(ImageIndex, GrowsAThousandRecordsAtATime) {
   index.Append(0, "a");
   EXPECT_EQ(index.Length(), 1001u) << "a length of 1 is not greater than the new count 1";
   for (int i = 1; i < 1000; ++i) index.Append(0, "a");
+  EXPECT_EQ(index.Length(), 1001u) << "1000 records fit";
+  index.Append(0, "a");
   EXPECT_EQ(index.Length(), 2001u);
 }
 

@@ -25,7 +25,7 @@ class RandomTexts {
     static constexpr char kInteresting[] = {
         ' ', ' ', '-', '-', '\\', '.', '$', 'x', '0', '1', '9', '+', '"', '=', '\r', '\n', '\0',
         '\xC2', '\xC3', '\xE2', '\x80', '\x83', '\x9A', '\xA9', '\xB0', 'a', 'Z', '\xE9'};
-    std::size_t length = Below(6) == 0 ? Below(600) : Below(40);
+    std::size_t length = Below(8) == 0 ? Below(320) : Below(40);
     Text text;
     for (std::size_t i = 0; i < length; ++i) {
       text += Below(3) == 0 ? static_cast<char>(Below(256)) : kInteresting[Below(sizeof kInteresting)];
@@ -55,7 +55,7 @@ bool PlainDecimal(const Text& text) {
 TEST(Robustness, RandomTextsThroughEveryHelper) {
   RandomTexts texts(1234567);
   testing::RecordingMessages messages;
-  for (int round = 0; round < 4000; ++round) {
+  for (int round = 0; round < 3000; ++round) {
     const Text text = texts.Next();
     const char separator = static_cast<char>(texts.Below(256));
 

@@ -105,8 +105,8 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth,
   const int scaledHeight = TJSCALED(height, scale);
   const bool cmyk = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
   const uint64_t bytesPerPixel = cmyk ? 4 : 3;
-  if (
-      segments->coefficientBytes > kMaxPictureBytes)
+  if (!PixelBufferFits(uint64_t(scaledWidth), uint64_t(scaledHeight), bytesPerPixel) ||
+      false)
     return std::nullopt;
 
   std::vector<uint8_t> pixels(size_t(scaledWidth) * size_t(scaledHeight) * bytesPerPixel);
