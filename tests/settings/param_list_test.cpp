@@ -127,9 +127,9 @@ TEST(ParamReadInt, TextThatDoesNotConvertRaisesTheConversionError) {
       {{"k = 1.5"}, "1.5"},
       {{}, "bad default"},
   };
-  for (const auto& [lines, named] : cases) {
-    EXPECT_EQ(ErrorOf([&] { ParamReadInt(lines, "k", "bad default"); }),
-              "'"_cp + named + "' n'est pas une valeur entière correcte"_cp);
+  for (const auto& c : cases) {
+    EXPECT_EQ(ErrorOf([&] { ParamReadInt(c.first, "k", "bad default"); }),
+              "'"_cp + c.second + "' n'est pas une valeur entière correcte"_cp);
   }
 }
 

@@ -106,7 +106,7 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth,
   const bool cmyk = colorspace == TJCS_CMYK || colorspace == TJCS_YCCK;
   const uint64_t bytesPerPixel = cmyk ? 4 : 3;
   if (!PixelBufferFits(uint64_t(scaledWidth), uint64_t(scaledHeight), bytesPerPixel) ||
-      false)
+      segments->coefficientBytes > kMaxPictureBytes)
     return std::nullopt;
 
   std::vector<uint8_t> pixels(size_t(scaledWidth) * size_t(scaledHeight) * bytesPerPixel);
