@@ -58,6 +58,7 @@ std::optional<MonoPcm8> ReadMonoPcm8Wave(std::span<const uint8_t> wave) {
 void AlsaSound::PlayWave(const std::vector<uint8_t>& wave) {
   const auto pcm8 = ReadMonoPcm8Wave(wave);
   if (!pcm8 || pcm8->samples.empty()) return;
+  SilenceAlsa();
   snd_pcm_t* raw = nullptr;
   // Opened without blocking so that a device held by another program refuses at once.
   if (snd_pcm_open(&raw, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return;
