@@ -196,6 +196,8 @@ class Tdiapo {
   void WireHandlers();
   // The picture's path of an index record: its directory, "\" and its name.
   Text RecordPath(int32_t position) const;
+  void DateRenameOne(const Text& directory, const Text& oldName, const Text& newName, bool rename,
+                     uint16_t& count);
   void NewPictureTurn();
   void BrowseTurn();
   void ShowPictureTurn();

@@ -12,12 +12,6 @@ void Tdiapo::SpeedButton_xnviewClick() {}
 void Tdiapo::Button_aideClick() {}
 void Tdiapo::OpenHelpManual() {}
 void Tdiapo::SpeedButton5Click() {}
-uint16_t Tdiapo::DateRenamePass(const Text&, bool) { return 0; }
-void Tdiapo::SpeedButton2Click() {}
-void Tdiapo::Button3Click() {}
-void Tdiapo::SpeedButton3Click() {}
-void Tdiapo::SpeedButton4Click() {}
-void Tdiapo::Edit3Change() {}
 void Tdiapo::CheckBox_voir_liste_300Click() {}
 void Tdiapo::CheckBox_voir_idxClick() {}
 void Tdiapo::CheckBox1Click() {}

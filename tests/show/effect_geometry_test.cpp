@@ -205,7 +205,8 @@ TEST(EffectGeometry, LargestSizeIsTheMostAnEffectShows) {
   // 1920 + 4224 * 499 / 500 = 6135.552 -> 6136 wide; (6136 * 3000 + 1) / 4000 = 4602 high.
   EXPECT_EQ(LargestEffectSize(5, 1920, 1080, 4000, 3000, 32, 500), (PixelSize{6136, 4602}));
 
-  const int32_t pictures[][2] = {{4000, 3000}, {3000, 4000}, {6000, 1000}, {1920, 1080}, {7, 5}};
+  const int32_t pictures[][2] = {{4000, 3000}, {3000, 4000}, {6000, 1000}, {1920, 1080}, {7, 5},
+                                 {1000, 1001}};
   const int32_t zooms[][2] = {{32, 500}, {10, 500}, {32, 0}, {32, 1}, {32, 2}, {15, 7}};
   for (int32_t effect = -1; effect <= 5; ++effect) {
     for (const auto& p : pictures) {
