@@ -18,10 +18,8 @@ constexpr int kKeyRight = 39;
 }  // namespace
 
 void Tdiapo::FormKeyUp(Control* sender, int key, bool /*shift*/) {
-  if (Control* focused = controls_.Focused();
-      focused && (focused->Kind() == ControlKind::Edit || focused->Kind() == ControlKind::ComboBox)) {
-    return;
-  }
+  // Key preview: a key released in a text box belongs to the text.
+  if (dynamic_cast<const Edit*>(controls_.Focused())) return;
   StopShow = true;
   LastKey = key;
   if (key == kKeyEsc || key == kKeyQ) {

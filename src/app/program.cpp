@@ -33,7 +33,7 @@ int RunProgram(Application& app, Toolkit& toolkit, Services& services, const std
                const FinishingHook& finishing) {
   RunModeChoice choice = ChooseRunMode(argument1);
   if (choice.mode == RunMode::OptionsDialog) {
-    Twinparam dialog(app, toolkit, services.fs);
+    Twinparam dialog(app, services.fs);
     FinishingGuard guard(finishing, dialog.Controls(), nullptr);
     toolkit.AttachWindow(WindowBinding{&dialog.Controls(), &dialog.Form, {}, nullptr});
     app.Dispatch([&] { dialog.FormCreate(); });

@@ -7,11 +7,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/application.h"
 #include "app/controls.h"
 #include "index/image_index.h"
+#include "index/walk_filters.h"
 #include "platform/file_system.h"
 #include "platform/picture.h"
 #include "platform/services.h"
@@ -198,15 +200,46 @@ class Tdiapo {
   Text RecordPath(int32_t position) const;
   void DateRenameOne(const Text& directory, const Text& oldName, const Text& newName, bool rename,
                      uint16_t& count);
+  // Album copy and list views (src/tools/).
+  bool CopyPictureFile(const Text& source, const Text& target);
+  void CopyShownPictureToAlbum(const Label& album, const Text& letter);
+  void ChooseAlbumDirectory(Label& album);
+  void PlaceDirectoryListUnderHistory();
   void NewPictureTurn();
   void BrowseTurn();
   void ShowPictureTurn();
+  // The history entry at a position; a position outside the list raises the list-index error.
+  Text HistoryEntry(int32_t position) const;
+  // While the queue file lists pictures, the next one replaces CurrentImagePath.
+  void TakePathFromQueueFile();
+  // Label_repertoire and Label_nom_img for the picture on screen.
+  void ShowDirectoryAndName(const Text& path);
+  // Image2's bounds, also told to the view.
+  void PlaceImage(int left, int top, int width, int height);
+  // Widens Image2 from startWidth in small passes, letting messages run after each.
+  void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
+  // Prepares the walk filters from the control panel and the word and exclusion lists.
+  void PrepareWalkFilters();
 
   Application& app_;
   Services& services_;
   Toolkit& toolkit_;
   std::string argument1_;
   bool activated_ = false;
+
+  // The walk's filters, prepared when it begins, and what it last worked out for a directory:
+  // the pictures of one directory come together, so each run of them is judged and numbered once.
+  struct WalkContext {
+    std::optional<PreparedWalkFilters> filters;
+    std::optional<Text> judgedDirectory;
+    DirectoryVerdict verdict;
+    std::optional<Text> numberedDirectory;
+    int32_t directoryNumber = 0;
+    // The position in ListBox_rep of the first line of each lower-cased text: with thousands of
+    // directories a search of the list for each one would cost more than the whole listing.
+    std::unordered_map<Text, int32_t> directoryNumbers;
+  };
+  WalkContext walk_;
 
   ControlSet controls_;
 

@@ -13,8 +13,7 @@ namespace {
 const char* const kSection = "Parametres";
 }  // namespace
 
-Twinparam::Twinparam(Application& app, Toolkit& toolkit, FileSystem& fs)
-    : app_(app), toolkit_(toolkit), fs_(fs) {
+Twinparam::Twinparam(Application& app, FileSystem& fs) : app_(app), fs_(fs) {
   Form.SetCaption("Paramètres"_cp);
   Form.SetBounds(0, 0, 381, 155);
   GroupBox1.SetCaption("Options");

@@ -8,7 +8,7 @@ namespace lumivel {
 
 class Twinparam {
  public:
-  Twinparam(Application& app, Toolkit& toolkit, FileSystem& fs);
+  Twinparam(Application& app, FileSystem& fs);
   ControlSet& Controls() { return controls_; }
 
   void FormCreate();
@@ -22,7 +22,6 @@ class Twinparam {
   void WriteProfileString(const Text& key, const Text& value);
 
   Application& app_;
-  Toolkit& toolkit_;
   FileSystem& fs_;
   ControlSet controls_;
 

@@ -1,6 +1,7 @@
 // The user's root directories: adding, removing, and the reset button that says a rebuild is due.
+#include <algorithm>
+
 #include "app/tdiapo.h"
-#include "util/errors.h"
 
 namespace lumivel {
 
@@ -34,9 +35,8 @@ void Tdiapo::Panel_ajout_repClick() {
                     "\n\n(attention, dans la fenêtre précedente, il fallait double-cliquer pour valider le choix d'un nouveau répertoire) "_cp +
                     "\n\n";
     if (toolkit_.Confirm(question)) {
-      bool listed = false;
-      for (const Text& line : CheckListBox_rep.Lines()) listed = listed || SameTextIgnoringCase(line, *chosen);
-      if (listed) {
+      const auto& lines = CheckListBox_rep.Lines();
+      if (std::any_of(lines.begin(), lines.end(), [&](const Text& line) { return SameTextIgnoringCase(line, *chosen); })) {
         toolkit_.Beep();
       } else {
         CheckListBox_rep.AddLine(*chosen, true);

@@ -10,7 +10,9 @@ namespace {
 constexpr int64_t kMinInt32 = std::numeric_limits<int32_t>::min();
 constexpr int64_t kMaxInt32 = std::numeric_limits<int32_t>::max();
 
-int32_t Hold32(int64_t value) { return static_cast<int32_t>(std::clamp(value, kMinInt32, kMaxInt32)); }
+int32_t Hold32(int64_t value) {
+  return static_cast<int32_t>(std::clamp(value, kMinInt32, kMaxInt32));
+}
 
 bool HasArea(int32_t pw, int32_t ph) { return pw > 0 && ph > 0; }
 
@@ -63,6 +65,7 @@ ZoomRange MakeZoomRange(int32_t startWidth, int32_t W, int32_t zoom_max10, int32
 }
 
 int32_t NextZoomWidth(const ZoomRange& zoom, int64_t pass) {
+  // A range built by hand with no steps still divides by one, never by zero.
   const double stride =
       (static_cast<double>(zoom.maxWidth) - zoom.startWidth) / std::max(zoom.steps, 1);
   // nearbyint rounds in the default mode, to nearest with halves to even.

@@ -3,9 +3,10 @@
 // widens it, and how long a wait lasts. W x H is the screen, pw x ph the upright picture, all in
 // pixels.
 //
-// Divisions truncate toward zero. Products are taken in 64 bits: W x ph with a picture side up to
-// 65535 already passes the 32-bit range. A result beyond the 32-bit range (possible only with
-// absurd settings such as a huge zoom_max10) is held at the range's end.
+// Divisions truncate toward zero. Products are taken in 64 bits: a zoomed width times the height of
+// a big picture (38400 x 65535 for zoom_max10 100 on a 3840-pixel screen) passes the 32-bit range.
+// A result beyond the 32-bit range (only with absurd settings, such as a huge zoom_max10) is held
+// at the range's end.
 #include <cstdint>
 
 namespace lumivel {

@@ -136,18 +136,18 @@ struct ScaleCase {
   int pixelWidth, pixelHeight;  // upright
 };
 
-// TurboJPEG offers the reductions 1/8 .. 8/8 and rounds scaled sizes up.
+// The reductions used are 1/8, 1/4 and 1/2; TurboJPEG rounds scaled sizes up.
 const ScaleCase kScales[] = {
     {"0 x 0 asks for full size", 800, 600, 1, 0, 0, 800, 600},
     {"exactly 1/8", 800, 600, 1, 100, 75, 100, 75},
     {"one pixel more needs 1/4", 800, 600, 1, 101, 75, 200, 150},
-    {"3/8 covers 300 x 200", 800, 600, 1, 300, 200, 300, 225},
-    {"the height decides", 800, 600, 1, 10, 400, 600, 450},
-    {"full size when the cover equals it", 800, 600, 1, 800, 600, 800, 600},
+    {"3/8 would cover, 1/2 is taken", 800, 600, 1, 300, 200, 400, 300},
+    {"the height decides", 800, 600, 1, 10, 301, 800, 600},
+    {"7/8 would cover, full size is taken", 800, 600, 1, 700, 500, 800, 600},
     {"never enlarged", 800, 600, 1, 1600, 1200, 800, 600},
     {"scaled sizes round up", 801, 601, 1, 101, 76, 101, 76},
-    {"upright cover of a turned picture", 640, 320, 6, 100, 200, 120, 240},
-    {"turned picture, wide cover: 5/8", 640, 320, 8, 200, 100, 200, 400},
+    {"upright cover of a turned picture", 640, 320, 6, 100, 200, 160, 320},
+    {"turned picture, wide cover", 640, 320, 8, 200, 100, 320, 640},
 };
 
 TEST(PictureLoaderJpeg, DecodesAtTheSmallestScaleThatCoversAndReportsFullSize) {
@@ -170,15 +170,15 @@ TEST(PictureLoaderJpeg, DecodesAtTheSmallestScaleThatCoversAndReportsFullSize) {
   }
 }
 
-TEST(PictureLoaderJpeg, CameraSizedPictureForAFullHdScreenDecodesAtThreeEighths) {
+TEST(PictureLoaderJpeg, CameraSizedPictureForAFullHdScreenDecodesAtHalfSize) {
   testing::TempDir dir;
   const auto path = dir.Write(
       "camera.jpg", testing::QuadrantJpeg(6000, 4000, {.quality = 75, .subsample420 = true}));
   const auto p = PosixPictureLoader().LoadJpeg(path.string(), 1920, 1080);
   EXPECT_EQ(p->width, 6000);
   EXPECT_EQ(p->height, 4000);
-  EXPECT_EQ(p->pixelWidth, 2250);
-  EXPECT_EQ(p->pixelHeight, 1500);
+  EXPECT_EQ(p->pixelWidth, 3000);
+  EXPECT_EQ(p->pixelHeight, 2000);
   ExpectQuadrants(*p, {kR, kG, kB, kW});
 }
 
@@ -189,6 +189,21 @@ TEST(PictureLoaderJpeg, ProgressiveFilesLoad) {
   const auto p = PosixPictureLoader().LoadJpeg(path.string(), 0, 0);
   EXPECT_EQ(p->width, 64);
   ExpectQuadrants(*p, {kW, kB, kG, kR});
+}
+
+TEST(PictureLoaderJpeg, FourColourFilesComeOutAsRgb) {
+  // Inverted CMYK: cyan ink alone, magenta ink alone, half black.
+  std::vector<uint8_t> cmyk;
+  for (int i = 0; i < 16 * 8; ++i) cmyk.insert(cmyk.end(), {0, 255, 255, 255});
+  for (int i = 0; i < 16 * 8; ++i) cmyk.insert(cmyk.end(), {255, 0, 255, 255});
+  for (int i = 0; i < 16 * 8; ++i) cmyk.insert(cmyk.end(), {255, 255, 255, 128});
+  testing::TempDir dir;
+  const auto path = dir.Write("cmyk.jpg", testing::EncodeCmykJpeg(cmyk, 16, 24));
+  const auto p = PosixPictureLoader().LoadJpeg(path.string(), 0, 0);
+  ASSERT_EQ(p->pixelHeight, 24);
+  EXPECT_TRUE(Near(PixelAt(*p, 8, 4), {0, 255, 255}));
+  EXPECT_TRUE(Near(PixelAt(*p, 8, 12), {255, 0, 255}));
+  EXPECT_TRUE(Near(PixelAt(*p, 8, 20), {128, 128, 128}));
 }
 
 TEST(PictureLoaderJpeg, CorruptDataInsideAWholeFileStillGivesThePicture) {

@@ -89,19 +89,6 @@ TEST(PickerSequential, WalksTheStoredPositionAndWrapsAtTheEnd) {
   }
 }
 
-TEST(PickerSequential, ConsecutivePicksFollowTheIndex) {
-  PickerState state;
-  ScriptedRandom random({});
-  FixedClock clock;
-  int32_t stored = 7;
-  std::vector<int32_t> picks;
-  for (int i = 0; i < 5; ++i) {
-    picks.push_back(PickNextIndex(state, {.random = false}, stored, 10, random, clock).index);
-  }
-  EXPECT_EQ(picks, (std::vector<int32_t>{8, 9, 0, 1, 2}));
-  EXPECT_EQ(stored, 2);
-}
-
 TEST(PickerRandom, GroupOfThreeIsCentreThenTwoShuffledOffsets) {
   // Centre 100, then five exchanges of slots (1,5) (2,2) (3,4) (1,2) (5,1) on 1 2 3 4 5:
   // 5 2 3 4 1 -> unchanged -> 5 2 4 3 1 -> 2 5 4 3 1 -> 1 5 4 3 2. Slots 1 and 2 hold 1 and 5.

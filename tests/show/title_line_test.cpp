@@ -26,7 +26,8 @@ TEST(TitleLine, NewPicture) {
       {"nothing", 0, 17, 5000, kPath, ""},
       {"no item chosen shows nothing", -1, 17, 5000, kPath, ""},
       {"an item past the list shows nothing", 3, 17, 5000, kPath, ""},
-      {"a picture at a drive's root names the drive", 2, 0, 1, "C:\\IMG.JPG", "(0/1)  C: \\ IMG JPG"},
+      {"a picture at a drive's root names the drive", 2, 0, 1, "C:\\IMG.JPG",
+       "(0/1)  C: \\ IMG JPG"},
       {"accented names pass unchanged", 1, 3, 9, "D:\\Fête à Noël\\a.jpg"_cp,
        "(3/9)  Fête à Noël"_cp},
   };

@@ -79,23 +79,37 @@ std::string ExifApp1(uint16_t orientation, ByteOrder order) {
   return segment + payload;
 }
 
-std::string EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
-                       const JpegOptions& options) {
+namespace {
+
+std::string Compress(const std::vector<uint8_t>& pixels, int width, int height, int pixelFormat,
+                     int subsampling, int quality, int flags) {
   tjhandle tj = tjInitCompress();
   if (!tj) throw std::runtime_error("tjInitCompress failed");
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
-  const int flags = options.progressive ? TJFLAG_PROGRESSIVE : 0;
-  const int status = tjCompress2(tj, rgb.data(), width, 0, height, TJPF_RGB, &buffer, &size,
-                                 options.subsample420 ? TJSAMP_420 : TJSAMP_444,
-                                 options.quality, flags);
+  const int status = tjCompress2(tj, pixels.data(), width, 0, height, pixelFormat, &buffer, &size,
+                                 subsampling, quality, flags);
   std::string jpeg;
   if (status == 0) jpeg.assign(reinterpret_cast<const char*>(buffer), size);
   tjFree(buffer);
   tjDestroy(tj);
   if (status != 0) throw std::runtime_error("tjCompress2 failed");
+  return jpeg;
+}
+
+}  // namespace
+
+std::string EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
+                       const JpegOptions& options) {
+  std::string jpeg = Compress(rgb, width, height, TJPF_RGB,
+                              options.subsample420 ? TJSAMP_420 : TJSAMP_444, options.quality,
+                              options.progressive ? TJFLAG_PROGRESSIVE : 0);
   if (options.orientation) jpeg.insert(2, ExifApp1(*options.orientation, options.order));
   return jpeg;
+}
+
+std::string EncodeCmykJpeg(const std::vector<uint8_t>& cmyk, int width, int height) {
+  return Compress(cmyk, width, height, TJPF_CMYK, TJSAMP_444, 95, 0);
 }
 
 std::string QuadrantJpeg(int width, int height, const JpegOptions& options) {

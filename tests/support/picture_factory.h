@@ -45,6 +45,8 @@ struct JpegOptions {
 std::string EncodeJpeg(const std::vector<uint8_t>& rgb, int width, int height,
                        const JpegOptions& options = {});
 std::string QuadrantJpeg(int width, int height, const JpegOptions& options = {});
+// A four-colour JPEG (stored as YCCK) of CMYK pixels in Adobe's inverted form: 255 is no ink.
+std::string EncodeCmykJpeg(const std::vector<uint8_t>& cmyk, int width, int height);
 
 // The same file with the size in its frame header replaced: a header that lies.
 std::string WithFrameSize(std::string jpeg, uint16_t width, uint16_t height);

@@ -16,7 +16,8 @@ TEST(AlbumTarget, DirectoryNameHyphenFileName) {
       {"the usual case", "C:\\Lumivel\\A", "D:\\photos\\2005\\050828 avg\\img_0012.jpg",
        "C:\\Lumivel\\A\\050828 avg-img_0012.jpg"},
       {"only the picture's own directory is named", "C:\\Lumivel\\B",
-       "E:\\a\\b\\c\\2014.10 Avignon\\IMG.0012.JPG", "C:\\Lumivel\\B\\2014.10 Avignon-IMG.0012.JPG"},
+       "E:\\a\\b\\c\\2014.10 Avignon\\IMG.0012.JPG",
+       "C:\\Lumivel\\B\\2014.10 Avignon-IMG.0012.JPG"},
       {"a picture at a drive's root is named after the drive", "C:\\Lumivel\\A", "D:\\x.jpg",
        "C:\\Lumivel\\A\\D:-x.jpg"},
   };

@@ -49,12 +49,6 @@ TEST(DateRename, FormsAndNewNames) {
   }
 }
 
-TEST(DateRename, DatePartAndRestAreSplit) {
-  const DateRenameMatch match = MatchDateForm("05-08-28 avg", "20");
-  EXPECT_EQ(match.newDatePart, "2005-08-28");
-  EXPECT_EQ(match.rest, " avg");
-}
-
 TEST(DateRename, LogLines) {
   EXPECT_EQ(CountedLogLines(3, "050828 avg", "2005-08-28 avg"),
             (LogLines{"3 : 050828 avg", "  -> 2005-08-28 avg"}));

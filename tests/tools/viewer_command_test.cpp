@@ -48,7 +48,7 @@ TEST(ViewerCommand, TargetBySenderAndSlideshow) {
        "C:\\Lumivel\\B"},
       {"another sender opens the C drive", ViewerSender::Other, 32, false,
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\\"", false, "C:\\"},
-      {"slideshow button: the directory alone, even with the file name asked", 
+      {"slideshow button: the directory alone, even with the file name asked",
        ViewerSender::SlideshowButton, 0, true,
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" -slide \"D:\\photos\\050828 avg\"", true,
        kDir},

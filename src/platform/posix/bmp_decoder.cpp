@@ -3,7 +3,7 @@
 #include <bit>
 #include <limits>
 
-#include "platform/posix/picture_limits.h"
+#include "platform/posix/picture_memory.h"
 
 namespace lumivel {
 
@@ -116,7 +116,7 @@ std::optional<Picture> DecodeDibPixels(const DibInfo& info, int rows, bool topDo
   picture.width = picture.pixelWidth = width;
   picture.height = picture.pixelHeight = rows;
   const size_t w = size_t(width);
-  picture.rgb.resize(w * size_t(rows) * 3);
+  picture.rgb = NewPixelBuffer(w * size_t(rows) * 3);
   if (alpha) alpha->assign(w * size_t(rows), 255);
   const Channel red(info.masks[0]), green(info.masks[1]), blue(info.masks[2]),
       opacity(info.masks[3]);

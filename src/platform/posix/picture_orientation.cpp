@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/posix/picture_memory.h"
+
 namespace lumivel {
 
 bool OrientationSwapsAxes(int orientation) { return orientation >= 5 && orientation <= 8; }
@@ -34,7 +36,7 @@ void TurnUpright(Picture& picture, int orientation) {
   }
 
   const uint8_t* src = picture.rgb.data();
-  std::vector<uint8_t> out(picture.rgb.size());
+  std::vector<uint8_t> out = NewPixelBuffer(picture.rgb.size());
   // Tiles keep the quarter turns, which read the source down its columns, within the cache.
   constexpr int kTile = 64;
   for (int tileY = 0; tileY < outHeight; tileY += kTile) {

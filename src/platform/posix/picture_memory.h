@@ -1,7 +1,10 @@
 #pragma once
-// How much memory one picture may take. A header may claim up to 65535 x 65535 pixels (12 GiB of
-// RGB), so every decoder checks the claim against this bound before it allocates anything.
+// Memory for decoded pictures. A header may claim up to 65535 x 65535 pixels (12 GiB of RGB), so
+// every decoder checks the claim against a bound before it allocates anything; and a camera
+// picture is tens of megabytes, so its buffer is asked for in huge pages.
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace lumivel {
 
@@ -16,5 +19,9 @@ inline bool PixelBufferFits(uint64_t width, uint64_t height, uint64_t bytesPerPi
   if (width == 0 || height == 0) return true;
   return width <= kMaxPictureBytes / bytesPerPixel / height;
 }
+
+// A zeroed buffer of `bytes`. Touching 72 MB (a 24-megapixel picture) page by page costs about as
+// much as decoding it; with transparent huge pages the kernel fills it 2 MiB at a time.
+std::vector<uint8_t> NewPixelBuffer(size_t bytes);
 
 }  // namespace lumivel

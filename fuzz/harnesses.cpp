@@ -1,0 +1,123 @@
+#include "harnesses.h"
+
+#include <cstdlib>
+#include <span>
+#include <string_view>
+
+#include "index/exclusion_file.h"
+#include "index/image_index.h"
+#include "platform/ini_profile.h"
+#include "platform/posix/bmp_decoder.h"
+#include "platform/posix/ico_decoder.h"
+#include "platform/posix/jpeg_segments.h"
+#include "platform/posix/picture_loader.h"
+#include "settings/param_list.h"
+#include "util/errors.h"
+#include "util/text_lines.h"
+
+namespace lumivel::fuzz {
+namespace {
+
+void Require(bool condition) {
+  if (!condition) std::abort();
+}
+
+std::string_view Bytes(const uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
+
+class NoMessages : public MessageSink {
+ public:
+  void ShowMessage(const Text&) override { ++count; }
+  int count = 0;
+};
+
+const char* const kKeys[] = {"rep_album_A.Caption", "dt0_a", "_haut", "vmax", "zoom_max10", "inc_dx",
+                             "Rdg1.ItemIndex", "CheckBox_rnd.Checked", "annee_de", "filtre_contient"};
+
+void CheckPicture(const Picture& p) {
+  Require(p.width >= 0 && p.height >= 0 && p.pixelWidth >= 0 && p.pixelHeight >= 0);
+  Require(p.rgb.size() == static_cast<std::size_t>(p.pixelWidth) * static_cast<std::size_t>(p.pixelHeight) * 3);
+}
+
+}  // namespace
+
+int ParamFile(const uint8_t* data, std::size_t size) {
+  ParamList list = SplitTextLines(Bytes(data, size));
+  for (const char* key : kKeys) {
+    Text text = ParamReadText(list, key, "d");
+    Require(!text.empty());
+    Require(text.front() != ' ' && text.back() != ' ');
+    try {
+      ParamReadInt(list, key, "0");
+    } catch (const ProgramError& e) {
+      Require(!e.Message().empty());
+    }
+    ParamReadBool(list, key, "false");
+  }
+  return 0;
+}
+
+int TextListFile(const uint8_t* data, std::size_t size) {
+  auto lines = SplitTextLines(Bytes(data, size));
+  for (const Text& line : lines) Require(line.find_first_of(std::string("\r\n\0", 3)) == Text::npos);
+  Require(SplitTextLines(JoinCrLf(lines)) == lines);
+  return 0;
+}
+
+int IndexRecords(const uint8_t* data, std::size_t size) {
+  ImageIndex index;
+  bool whole = index.Deserialize(Bytes(data, size));
+  Require(whole == (size % kRecordSize == 0));
+  Require(static_cast<std::size_t>(index.Count()) == size / kRecordSize);
+  std::string again = index.Serialize();
+  Require(again == std::string(Bytes(data, size - size % kRecordSize)));
+  for (int32_t i = 0; i < index.Count(); ++i) Require(index.At(i).Name().size() <= kRecordNameSize);
+  return 0;
+}
+
+int ExclusionFile(const uint8_t* data, std::size_t size) {
+  NoMessages messages;
+  ExclusionLists lists = ParseExclusionFile(Bytes(data, size), messages);
+  // Every block entry names its directory first.
+  for (const Text& entry : lists.fileEntries) Require(entry.find('\\') != Text::npos);
+  return 0;
+}
+
+int IniFile(const uint8_t* data, std::size_t size) {
+  std::string_view bytes = Bytes(data, size);
+  Text before = IniReadString(bytes, "Parametres", "Texte", "defaut");
+  Require(before.size() < 2048);
+  std::string written = IniWriteString(bytes, "Parametres", "Couleur", "Vert");
+  Require(IniReadString(written, "Parametres", "Couleur", "x") == "Vert");
+  return 0;
+}
+
+int JpegFile(const uint8_t* data, std::size_t size) {
+  std::span<const uint8_t> file(data, size);
+  if (auto segments = ReadJpegSegments(file)) {
+    int orientation = ExifOrientation(segments->exif);
+    Require(orientation >= 0 && orientation <= 255);
+  }
+  return 0;
+}
+
+int BmpFile(const uint8_t* data, std::size_t size) {
+  if (auto picture = DecodeBmp(std::span<const uint8_t>(data, size))) CheckPicture(*picture);
+  return 0;
+}
+
+int IcoFile(const uint8_t* data, std::size_t size) {
+  if (auto picture = DecodeIco(std::span<const uint8_t>(data, size))) CheckPicture(*picture);
+  return 0;
+}
+
+const std::vector<Harness>& AllHarnesses() {
+  static const std::vector<Harness> all = {
+      {"param_file", ParamFile},       {"text_list_file", TextListFile}, {"index_records", IndexRecords},
+      {"exclusion_file", ExclusionFile}, {"ini_file", IniFile},         {"jpeg_file", JpegFile},
+      {"bmp_file", BmpFile},           {"ico_file", IcoFile}};
+  return all;
+}
+
+}  // namespace lumivel::fuzz

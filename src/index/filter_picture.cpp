@@ -1,0 +1,54 @@
+// The filter-and-append step of the walk: a picture file that passes the control panel's filters
+// is appended to the index, its directory to ListBox_rep when it is not there yet.
+#include "app/tdiapo.h"
+#include "index/walk_filters.h"
+#include "util/program_path.h"
+
+namespace lumivel {
+
+void Tdiapo::PrepareWalkFilters() {
+  WalkFilterSettings settings;
+  settings.exclusionListsOn = CheckBox_fic_exclusion.Checked();
+  settings.excludedDirectories = ListBox_rep_exclu.Lines();
+  settings.excludedFileEntries = ListBox_rep_nom_fic_exclu.Lines();
+  settings.markerRule = RadioGroup_exclusion.ItemIndex();
+  settings.dateMode = RadioGroup_filtre_date.ItemIndex();
+  settings.yearFrom = Edit_annee_de.GetText();
+  settings.monthFrom = Edit_mois_de.GetText();
+  settings.yearTo = Edit_annee_a.GetText();
+  settings.monthTo = Edit_mois_a.GetText();
+  settings.excludedWordsChecked = CheckBox_ne_contient_pas.Checked();
+  settings.excludedWordsBoxEmpty = Edit_ne_contient_pas.GetText().empty();
+  settings.excludedWords = *ExcludedWords;
+  settings.requiredWordsChecked = CheckBox_contient.Checked();
+  settings.requiredWordsBoxEmpty = Edit_contient.GetText().empty();
+  settings.requiredWords = *RequiredWords;
+  walk_ = WalkContext{};
+  walk_.filters.emplace(settings);
+  const auto& lines = ListBox_rep.Lines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    walk_.directoryNumbers.try_emplace(LowerCase(lines[i]), static_cast<int32_t>(i));
+  }
+}
+
+void Tdiapo::FilterPicture(const Text& dir, const Text& /*path*/, const DirEntry& entry) {
+  if (entry.isDirectory) return;
+  if (!walk_.filters) PrepareWalkFilters();
+  if (walk_.judgedDirectory != dir) {
+    walk_.verdict = walk_.filters->JudgeDirectory(dir);
+    walk_.judgedDirectory = dir;
+  }
+  // The name is the part of path after dir and its backslash.
+  if (!walk_.verdict.AcceptsFile(entry.name)) return;
+
+  if (walk_.numberedDirectory != dir) {
+    // The first line equal to dir without regard to case, else a new last line.
+    const auto [at, added] = walk_.directoryNumbers.try_emplace(LowerCase(dir), ListBox_rep.Count());
+    if (added) ListBox_rep.EditLines().push_back(dir);
+    walk_.numberedDirectory = dir;
+    walk_.directoryNumber = at->second;
+  }
+  ImageIndexRecords.Append(walk_.directoryNumber, entry.name);
+}
+
+}  // namespace lumivel

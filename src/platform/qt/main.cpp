@@ -1,0 +1,34 @@
+// lumivel [/s | /p | /c]: the slideshow and screen saver with its Qt window.
+#include <QApplication>
+
+#include "app/program.h"
+#include "platform/posix/alsa_sound.h"
+#include "platform/posix/picture_loader.h"
+#include "platform/posix/posix_file_system.h"
+#include "platform/posix/posix_launcher.h"
+#include "platform/posix/system_clock.h"
+#include "platform/posix/x11_screen_saver.h"
+#include "platform/qt/qt_toolkit.h"
+#include "show/random_source.h"
+
+int main(int argc, char** argv) {
+  using namespace lumivel;
+  // Qt takes its own options (-platform, ...) out of argv; argument 1 is the program's.
+  QApplication qtApplication(argc, argv);
+  const std::string argument1 = argc > 1 ? argv[1] : "";
+
+  PosixFileSystem fs(DriveMap::FromEnvironment());
+  SystemClock clock;
+  UniformRandomSource random;
+  PosixPictureLoader pictures;
+  AlsaSound sound;
+  X11ScreenSaver saver;
+  PosixLauncher launcher(fs);
+  Services services{fs, clock, random, pictures, sound, saver, launcher};
+
+  QtToolkit toolkit(fs);
+  Application app(toolkit);
+  toolkit.SetApplication(&app);
+  return RunProgram(app, toolkit, services, argument1,
+                    [&toolkit](ControlSet&, Tdiapo*) { toolkit.DetachWindow(); });
+}

@@ -1,0 +1,182 @@
+#include "platform/qt/qt_toolkit.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QTimer>
+
+#include "platform/qt/boxes.h"
+#include "platform/qt/file_dialogs.h"
+#include "platform/qt/file_filter.h"
+#include "platform/qt/qt_text.h"
+
+namespace lumivel {
+
+namespace {
+
+// Tool-tips come 200 ms after the pointer stops over a control.
+class HintDelayStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == QStyle::SH_ToolTip_WakeUpDelay) return 200;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+QScreen* Screen() { return QGuiApplication::primaryScreen(); }
+
+}  // namespace
+
+QtToolkit::QtToolkit(const FileSystem& fs) : fs_(fs), snapshots_(SnapshotWriter::FromEnvironment()) {
+  QApplication::setStyle(new HintDelayStyle);
+  // The program decides when it ends; a closed window is reported, not turned into a quit.
+  QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtToolkit::~QtToolkit() { DetachWindow(); }
+
+void QtToolkit::DetachWindow() { view_.reset(); }
+
+QWidget* QtToolkit::Window() const { return view_ ? view_->Window() : nullptr; }
+
+QWidget* QtToolkit::WidgetOf(const Control& control) const {
+  return view_ ? view_->WidgetOf(control) : nullptr;
+}
+
+void QtToolkit::AttachWindow(const WindowBinding& window) {
+  view_.reset();
+  windowGone_ = false;
+  view_ = std::make_unique<WindowView>(
+      window, [this](const std::function<void()>& handler) { Deliver(handler); },
+      [this] { WindowClosed(); });
+  view_->SetCursorHidden(cursorHidden_);
+}
+
+void QtToolkit::Deliver(const std::function<void()>& handler) {
+  if (!app_) return;
+  app_->Dispatch(handler);
+  // The program is ending: a box or dialog open meanwhile must not hold it up.
+  if (app_->ExitPending()) CloseModalDialogs();
+}
+
+void QtToolkit::CloseModalDialogs() {
+  for (int guard = 0; guard < 16; ++guard) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+  }
+}
+
+void QtToolkit::WindowClosed() {
+  windowGone_ = true;
+  // Closing the window ends the event loop: the program leaves with 0, without its quit steps.
+  Deliver([this] { app_->Exit(0); });
+}
+
+int QtToolkit::ScreenWidth() const { return Screen()->geometry().width(); }
+
+int QtToolkit::ScreenHeight() const { return Screen()->geometry().height(); }
+
+int QtToolkit::RunModal(QDialog& dialog, const char* what) {
+  QImage under;
+  if (view_) {
+    view_->Sync();
+    view_->FlushPaints();
+    if (snapshots_) under = view_->Window()->grab().toImage();
+  }
+  if (snapshots_) {
+    QTimer::singleShot(0, &dialog, [this, &dialog, under, what] {
+      QImage picture = under.isNull() ? dialog.grab().toImage() : under;
+      if (!under.isNull()) {
+        QPainter painter(&picture);
+        painter.drawPixmap(dialog.frameGeometry().topLeft() - Window()->geometry().topLeft(),
+                           dialog.grab());
+      }
+      snapshots_->Save(picture, what);
+    });
+  }
+  return dialog.exec();
+}
+
+void QtToolkit::ShowMessage(const Text& text) {
+  MessageBox box(Window(), ToQString(text));
+  RunModal(box, "box");
+}
+
+bool QtToolkit::Confirm(const Text& text, bool yesNo) {
+  ConfirmationBox box(Window(), ToQString(text), yesNo);
+  RunModal(box, "confirm");
+  return box.Confirmed();
+}
+
+std::optional<Text> QtToolkit::ChooseDirectory() {
+  auto host = ChooseHostDirectory(Window(), [this](QDialog& d, const char* what) { return RunModal(d, what); });
+  if (!host) return std::nullopt;
+  return fs_.ToProgram(*host);
+}
+
+std::optional<Text> QtToolkit::ChooseFile(const Text& title, const Text& filter) {
+  const QString filters = QString::fromStdString(QtNameFilters(Cp1252ToUtf8(filter)));
+  auto host = ChooseHostFile(Window(), ToQString(title), filters,
+                             [this](QDialog& d, const char* what) { return RunModal(d, what); });
+  if (!host) return std::nullopt;
+  return fs_.ToProgram(*host);
+}
+
+void QtToolkit::Beep() { QApplication::beep(); }
+
+Point QtToolkit::CursorPos() {
+  const QPoint at = QCursor::pos();
+  return Point{at.x(), at.y()};
+}
+
+void QtToolkit::SetCursorPos(int x, int y) { QCursor::setPos(x, y); }
+
+void QtToolkit::SetCursorHidden(bool hidden) {
+  cursorHidden_ = hidden;
+  if (view_) view_->SetCursorHidden(hidden);
+}
+
+void QtToolkit::ProcessPendingEvents() {
+  if (view_) view_->Sync();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (view_) {
+    view_->Sync();
+    view_->FlushPaints();
+  }
+}
+
+bool QtToolkit::WaitAndProcessEvent() {
+  if (!view_ || windowGone_) return false;
+  view_->Sync();
+  view_->FlushPaints();
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  return view_ && !windowGone_;
+}
+
+void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*/) { snapshotDue_ = true; }
+
+// Shown at once: the effect's wait that follows would otherwise keep the old picture for its first
+// 100 ms step.
+void QtToolkit::PicturePlaced(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
+  if (!view_) return;
+  view_->Sync();
+  view_->FlushPaints();
+  if (snapshots_ && snapshotDue_) {
+    snapshotDue_ = false;
+    snapshots_->Save(view_->Window()->grab().toImage(), "picture");
+  }
+}
+
+void QtToolkit::ApplicationTitle(const Text& title) {
+  QGuiApplication::setApplicationDisplayName(ToQString(title));
+}
+
+}  // namespace lumivel

@@ -1,0 +1,71 @@
+#pragma once
+// The Qt 6 Widgets view: the program's window drawn from its control model, its boxes and dialogs,
+// the pointer and the event pump. Every event that reaches the model runs inside
+// Application::Dispatch, so no exception of ours ever crosses into Qt.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "app/application.h"
+#include "app/toolkit.h"
+#include "platform/file_system.h"
+#include "platform/qt/snapshot_writer.h"
+#include "platform/qt/window_view.h"
+
+class QDialog;
+
+namespace lumivel {
+
+class QtToolkit : public Toolkit {
+ public:
+  // Needs a QApplication. fs turns the dialogs' host paths into program paths. With
+  // LUMIVEL_SNAPSHOTS set, PNG files of the window are written there.
+  explicit QtToolkit(const FileSystem& fs);
+  ~QtToolkit() override;
+  QtToolkit(const QtToolkit&) = delete;
+  QtToolkit& operator=(const QtToolkit&) = delete;
+
+  // Events reach the model only once the application is known.
+  void SetApplication(Application* app) { app_ = app; }
+  // Lets go of the window before its controls go away (the program's finishing hook).
+  void DetachWindow();
+
+  QWidget* Window() const;
+  QWidget* WidgetOf(const Control& control) const;
+
+  void AttachWindow(const WindowBinding& window) override;
+  int ScreenWidth() const override;
+  int ScreenHeight() const override;
+  void ShowMessage(const Text& text) override;
+  bool Confirm(const Text& text, bool yesNo = true) override;
+  std::optional<Text> ChooseDirectory() override;
+  std::optional<Text> ChooseFile(const Text& title, const Text& filter) override;
+  void Beep() override;
+  Point CursorPos() override;
+  void SetCursorPos(int x, int y) override;
+  void SetCursorHidden(bool hidden) override;
+  void ProcessPendingEvents() override;
+  bool WaitAndProcessEvent() override;
+  void PictureLoaded(const Text& path, int width, int height) override;
+  void PicturePlaced(int left, int top, int width, int height) override;
+  void ApplicationTitle(const Text& title) override;
+
+ private:
+  void Deliver(const std::function<void()>& handler);
+  void WindowClosed();
+  // Brings the window up to date, shows the dialog modally (its snapshot taken once it shows,
+  // over a picture of the window taken before) and returns its result.
+  int RunModal(QDialog& dialog, const char* what);
+  void CloseModalDialogs();
+
+  const FileSystem& fs_;
+  Application* app_ = nullptr;
+  std::unique_ptr<WindowView> view_;
+  bool windowGone_ = false;
+  bool cursorHidden_ = false;
+  std::optional<SnapshotWriter> snapshots_;
+  // A picture is snapshotted once, where it is first placed: a zoom places it hundreds of times.
+  bool snapshotDue_ = false;
+};
+
+}  // namespace lumivel

@@ -1,0 +1,266 @@
+#include "platform/qt/window_view.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <algorithm>
+
+#include "platform/qt/key_codes.h"
+#include "platform/qt/qt_text.h"
+
+namespace lumivel {
+
+WindowView::WindowView(const WindowBinding& binding, Deliver deliver, std::function<void()> closed)
+    : binding_(binding), deliver_(std::move(deliver)) {
+  Control& form = *binding_.form;
+  dialog_ = form.Width() > 0 && form.Height() > 0;
+  window_ = std::make_unique<FormWindow>(
+      form, [this](const std::function<void()>& handler) { Run(handler); },
+      [this, closed = std::move(closed)] {
+        closedByUser_ = true;
+        closed();
+      });
+  for (Control* child : form.Children()) Build(*child, window_.get());
+  for (auto& widget : widgets_) {
+    Entry& entry = entries_[&widget->GetControl()];
+    entry.dirty = true;
+    dirty_.push_back(&entry);
+  }
+  binding_.controls->SetObserver(this);
+  qApp->installEventFilter(this);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget* old, QWidget* now) { FocusChanged(old, now); });
+  if (binding_.timer) {
+    timer_.setInterval(std::max(1, binding_.timer->intervalMs));
+    connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
+    timer_.start();
+  }
+  Sync();
+}
+
+WindowView::~WindowView() {
+  leaving_ = true;
+  if (binding_.controls->Observer() == this) binding_.controls->SetObserver(nullptr);
+  qApp->removeEventFilter(this);
+  timer_.stop();
+  window_.reset();
+  widgets_.clear();
+}
+
+void WindowView::Build(Control& control, QWidget* parent) {
+  if (control.Kind() == ControlKind::Timer) return;
+  if (auto* picture = dynamic_cast<PictureBox*>(&control)) {
+    window_->AddPicture(*picture);
+    entries_[&control] = Entry{};
+    return;
+  }
+  std::unique_ptr<ControlWidget> widget = MakeControlWidget(
+      control, parent, [this](const std::function<void()>& handler) { Run(handler); });
+  if (!widget) return;
+  QWidget* own = widget->Widget();
+  entries_[&control].widget = widget.get();
+  byWidget_[own] = widget.get();
+  widgets_.push_back(std::move(widget));
+  for (Control* child : control.Children()) Build(*child, own);
+}
+
+QWidget* WindowView::WidgetOf(const Control& control) const {
+  if (&control == binding_.form) return window_.get();
+  const auto it = entries_.find(&control);
+  return it == entries_.end() || !it->second.widget ? nullptr : it->second.widget->Widget();
+}
+
+void WindowView::ShowWindow() {
+  const Control& form = *binding_.form;
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  if (dialog_) {
+    window_->setWindowTitle(ToQString(form.Caption()));
+    window_->setFixedSize(form.Width(), form.Height());
+    window_->move(screen.center() - QPoint(form.Width() / 2, form.Height() / 2));
+    window_->show();
+  } else {
+    window_->setWindowFlag(Qt::FramelessWindowHint);
+    window_->setGeometry(screen);
+    window_->showFullScreen();
+  }
+  window_->raise();
+  window_->activateWindow();
+}
+
+void WindowView::UpdateWindow() {
+  const Control& form = *binding_.form;
+  if (dialog_) window_->setWindowTitle(ToQString(form.Caption()));
+  if (closedByUser_ || form.Visible() == window_->isVisible()) return;
+  if (form.Visible()) {
+    ShowWindow();
+  } else {
+    window_->hide();
+  }
+}
+
+void WindowView::Sync() {
+  if (formDirty_) {
+    formDirty_ = false;
+    UpdateWindow();
+    window_->Refresh();
+  }
+  if (!dirty_.empty()) {
+    std::vector<Entry*> dirty;
+    dirty.swap(dirty_);
+    for (Entry* entry : dirty) {
+      entry->dirty = false;
+      entry->widget->UpdateLook();
+      if (!entry->widget->UpdateContent() && !entry->waiting) {
+        entry->waiting = true;
+        waiting_.push_back(entry);
+      }
+    }
+  }
+  for (auto it = waiting_.begin(); it != waiting_.end();) {
+    if ((*it)->widget->UpdateContent()) {
+      (*it)->waiting = false;
+      it = waiting_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  KeepFocusInStep();
+}
+
+void WindowView::FlushPaints() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+void WindowView::SetCursorHidden(bool hidden) {
+  if (hidden) {
+    window_->setCursor(Qt::BlankCursor);
+  } else {
+    window_->unsetCursor();
+  }
+}
+
+void WindowView::ControlChanged(Control& control) {
+  if (&control == binding_.form) {
+    formDirty_ = true;
+    return;
+  }
+  const auto it = entries_.find(&control);
+  if (it == entries_.end()) return;
+  Entry& entry = it->second;
+  if (!entry.widget) {
+    formDirty_ = true;
+  } else if (!entry.dirty) {
+    entry.dirty = true;
+    dirty_.push_back(&entry);
+  }
+}
+
+void WindowView::RepaintNow(Control& /*control*/) {
+  Sync();
+  FlushPaints();
+}
+
+bool WindowView::Ours(QObject* object) const {
+  return object && object->isWidgetType() && static_cast<QWidget*>(object)->window() == window_.get();
+}
+
+ControlWidget* WindowView::OwnerOf(QObject* object) const {
+  for (QObject* o = object; o && o != window_.get(); o = o->parent()) {
+    if (const auto it = byWidget_.find(o); it != byWidget_.end()) return it->second;
+  }
+  return nullptr;
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyRelease:
+      return Ours(watched) && KeyReleased(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress:
+      if (Ours(watched)) KeyPressed(watched, static_cast<QKeyEvent*>(event));
+      return false;
+    case QEvent::MouseButtonPress:
+      if (Ours(watched)) MousePressed(watched);
+      return false;
+    default:
+      return false;
+  }
+}
+
+// Key preview: the form's handler gets every release first. The event stops here, so the widget
+// that has the focus does not see it a second time on its way up.
+bool WindowView::KeyReleased(QKeyEvent* event) {
+  if (!binding_.keyUp) return false;
+  // A held key repeats its presses; Windows reports a single release at the end.
+  if (event->isAutoRepeat()) return true;
+  const int code = WindowsKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+  if (code == 0) return true;
+  const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+  Run([this, code, shift] { binding_.keyUp(code, shift); });
+  return true;
+}
+
+void WindowView::KeyPressed(QObject* watched, QKeyEvent* event) {
+  const auto it = byWidget_.find(watched);
+  if (it == byWidget_.end()) return;
+  auto* edit = dynamic_cast<Edit*>(&it->second->GetControl());
+  if (!edit || !edit->OnKeyDown) return;
+  const int code = WindowsKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+  if (code == 0) return;
+  Run([edit, code] {
+    if (edit->OnKeyDown) edit->OnKeyDown(code);
+  });
+}
+
+// Buttons, check boxes, radio groups and lists take no keyboard focus (the keys belong to the
+// show), yet clicking one moves the program's focus to it, so an edit box left runs its exit
+// handler first, as it does when a click focuses a control.
+void WindowView::MousePressed(QObject* watched) {
+  ControlWidget* owner = OwnerOf(watched);
+  if (!owner || !TakesFocusOnClick(owner->GetControl().Kind())) return;
+  Control* control = &owner->GetControl();
+  Run([this, control] { binding_.controls->SetFocus(control); });
+  if (QWidget* focus = QApplication::focusWidget(); focus && Ours(focus)) focus->clearFocus();
+}
+
+void WindowView::FocusChanged(QWidget* old, QWidget* now) {
+  if (now && Ours(now)) {
+    ControlWidget* owner = OwnerOf(now);
+    if (!owner || !IsTextBox(owner->GetControl().Kind())) return;
+    Control* control = &owner->GetControl();
+    Run([this, control] { binding_.controls->SetFocus(control); });
+    return;
+  }
+  // A box that disappears loses the focus; a window that is only left keeps it for its return.
+  if (!now && old && Ours(old) && !old->isVisible()) {
+    Run([this] { binding_.controls->SetFocus(nullptr); });
+  }
+}
+
+void WindowView::KeepFocusInStep() {
+  Control* focused = binding_.controls->Focused();
+  QWidget* qtFocus = QApplication::focusWidget();
+  if (focused && IsTextBox(focused->Kind())) {
+    QWidget* widget = WidgetOf(*focused);
+    if (!widget || !widget->isVisible()) {
+      Run([this] { binding_.controls->SetFocus(nullptr); });
+    } else if (qtFocus != widget && !widget->isAncestorOf(qtFocus) && window_->isActiveWindow()) {
+      widget->setFocus(Qt::OtherFocusReason);
+    }
+    return;
+  }
+  if (qtFocus && Ours(qtFocus)) {
+    if (ControlWidget* owner = OwnerOf(qtFocus); owner && IsTextBox(owner->GetControl().Kind())) {
+      qtFocus->clearFocus();
+    }
+  }
+}
+
+void WindowView::Tick() {
+  Timer* timer = binding_.timer;
+  if (timer_.interval() != std::max(1, timer->intervalMs)) timer_.setInterval(std::max(1, timer->intervalMs));
+  if (timer->enabled && timer->OnTimer) Run(timer->OnTimer);
+}
+
+void WindowView::Run(const std::function<void()>& handler) {
+  if (!leaving_) deliver_(handler);
+}
+
+}  // namespace lumivel

@@ -1,0 +1,37 @@
+// Stepping through the history from the options panel, and replaying it when the panel closes.
+#include "app/tdiapo.h"
+#include "show/title_line.h"
+
+namespace lumivel {
+
+void Tdiapo::ResumeFromHistory() {
+  ReplayFlag = true;
+  const int32_t count = ListBox_passee.Count();
+  // A resume with nothing newer to replay leaves the flag raised: the next browse turns then play
+  // their effect, and arrow steps their tone, until a replay of at least one picture ends.
+  if (count - HistoryPos - 1 <= 0) return;
+  const int savedTop = Panel1.Top();
+  Panel1.SetTop(Form.Height());
+  toolkit_.SetCursorHidden(true);
+  for (int32_t a = HistoryPos; a < count; ++a) {
+    const Text path = HistoryEntry(a);
+    ShowTitle(ReplayTitle(path));
+    LoadPicture(path);
+    ShowEffect(path);
+    ShowDirectoryAndName(path);
+  }
+  ReplayFlag = false;
+  Panel1.SetTop(savedTop);
+}
+
+void Tdiapo::Button_retourClick() { FormKeyUp(&Button_retour, 37, false); }
+
+void Tdiapo::Button_avanceClick() { FormKeyUp(&Button_avance, 39, false); }
+
+void Tdiapo::Panel_continuer_clik() {
+  SaveSettings();
+  ListBox_rep.SetVisible(false);
+  FormKeyUp(&Panel_continuer, 32, false);
+}
+
+}  // namespace lumivel
