@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
-  libturbojpeg0-dev libjpeg62-turbo-dev libexif-dev
+  libturbojpeg0-dev libjpeg62-turbo-dev libjpeg-turbo-progs libexif-dev
   libasound2-dev libx11-dev libxss-dev
   clang libclang-rt-14-dev
   groff ghostscript

@@ -39,7 +39,4 @@ IndexFiles ReadIndexFiles(const Scenario& s);
 IndexFiles ExpectedIndex(const Scenario& s, const std::vector<std::string>& roots, bool recursive,
                          const std::set<std::string>& kept);
 
-// The program's transcript form of a box's text (UTF-8): quoted, backslashes doubled.
-std::string BoxText(const std::string& utf8);
-
 }  // namespace lumivel::testing

@@ -88,6 +88,23 @@ void CmykToRgb(const std::vector<uint8_t>& cmyk, std::vector<uint8_t>& rgb) {
   }
 }
 
+
+std::shared_ptr<const Picture> Shared(Picture picture) {
+  return std::make_shared<const Picture>(std::move(picture));
+}
+
+template <typename Decoder>
+std::shared_ptr<const Picture> LoadOrRaise(const std::string& hostPath, Decoder decode,
+                                           const Text& error) {
+  const auto file = ReadWholeFile(hostPath);
+  std::optional<Picture> picture;
+  if (file) picture = decode(std::span<const uint8_t>(*file));
+  if (!picture) throw ProgramError(error);
+  return Shared(std::move(*picture));
+}
+
+}  // namespace
+
 std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth,
                                   int coverHeight) {
   const auto segments = ReadJpegSegments(file);
@@ -132,22 +149,6 @@ std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth,
   TurnUpright(picture, orientation);
   return picture;
 }
-
-std::shared_ptr<const Picture> Shared(Picture picture) {
-  return std::make_shared<const Picture>(std::move(picture));
-}
-
-template <typename Decoder>
-std::shared_ptr<const Picture> LoadOrRaise(const std::string& hostPath, Decoder decode,
-                                           const Text& error) {
-  const auto file = ReadWholeFile(hostPath);
-  std::optional<Picture> picture;
-  if (file) picture = decode(std::span<const uint8_t>(*file));
-  if (!picture) throw ProgramError(error);
-  return Shared(std::move(*picture));
-}
-
-}  // namespace
 
 std::shared_ptr<const Picture> PosixPictureLoader::LoadJpeg(const std::string& hostPath,
                                                             int coverWidth, int coverHeight) {

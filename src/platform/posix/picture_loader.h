@@ -1,9 +1,17 @@
 #pragma once
 // Pictures on Linux: JPEG through libjpeg-turbo with DCT scaling and the EXIF orientation read by
 // libexif; bitmaps and icons through our own decoders; metafiles are refused.
+#include <cstdint>
+#include <optional>
+#include <span>
+
 #include "platform/picture.h"
 
 namespace lumivel {
+
+// A JPEG file's bytes decoded upright at the smallest fast scale covering the cover size; nothing
+// when it cannot be decoded or would need more memory than a picture may take.
+std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth, int coverHeight);
 
 class PosixPictureLoader : public PictureLoader {
  public:

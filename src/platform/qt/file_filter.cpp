@@ -53,7 +53,9 @@ std::string QtNameFilters(std::string_view filter) {
       result += description;
       result += ' ';
     }
-    result += "(" + patterns + ")";
+    result += '(';
+    result += patterns;
+    result += ')';
   }
   return result;
 }
