@@ -41,17 +41,16 @@ void Twinparam::FormCreate() {
   ComboBox1.SetText(IniReadString(bytes, kSection, "Couleur", "Rouge"));
 }
 
-void Twinparam::WriteProfileString(const Text& key, const Text& value) {
+void Twinparam::Button1Click() {
+  // Both values go into the file in one write, so an interrupted save leaves the old file or the
+  // new one, never the text without its colour.
   std::string bytes = fs_.ReadFile(kIniPath).value_or(std::string());
+  bytes = IniWriteString(bytes, kSection, "Texte", Edit1.GetText());
+  bytes = IniWriteString(bytes, kSection, "Couleur", ComboBox1.GetText());
   fs_.CreateDirectories("C:\\Windows");
-  if (fs_.WriteFile(kIniPath, IniWriteString(bytes, kSection, key, value)) != 0) {
+  if (fs_.WriteFile(kIniPath, bytes) != 0) {
     throw ProgramError(FormatMessage("Impossible d'écrire dans %s"_cp, "Lumivel.ini"));
   }
-}
-
-void Twinparam::Button1Click() {
-  WriteProfileString("Texte", Edit1.GetText());
-  WriteProfileString("Couleur", ComboBox1.GetText());
   app_.Exit(0);
 }
 

@@ -19,8 +19,6 @@ class Twinparam {
   static const char* const kIniPath;
 
  private:
-  void WriteProfileString(const Text& key, const Text& value);
-
   Application& app_;
   FileSystem& fs_;
   ControlSet controls_;

@@ -32,7 +32,15 @@ constexpr const char* kDefaultViewer = "C:\\Program Files (x86)\\XnView\\XnView.
 // A transcript detail: the program's text quoted as the transcript writes it.
 std::string Quoted(const std::string& utf8) { return QuoteForTranscript(Cp(utf8)); }
 
-// The show of one picture, kPicture, from a saved index; `settings` are parameter-file lines.
+// Parameter-file lines holding the values the controls have before the load, so that loading
+// them marks nothing as changed.
+const std::string kQuietSettings =
+    "vmax = 100\r\nindice_non_aleatoire = 0\r\nrayon_rnd = 5\r\nnb_fouille = 5\r\n"
+    "RadioGroup_titre_ecran.ItemIndex = 1\r\nCheckBox_rnd.Checked = true\r\n"
+    "annee_de = 2014\r\nannee_a = \r\nmois_de = 10\r\nmois_a = \r\n"
+    "filtre_contient = divers avignon\r\nfiltre_ne_contient_pas = divers avignon\r\n";
+
+// The show of one picture, kPicture, from a saved index; `settings` are more parameter-file lines.
 void WriteShow(const Scenario& s, const std::string& settings = "") {
   ImageIndex index;
   index.Append(0, "img_0012.jpg");
@@ -40,7 +48,7 @@ void WriteShow(const Scenario& s, const std::string& settings = "") {
   s.WriteFile(kDirs, std::string(kPictureDir) + "\r\n");
   s.WriteFile(kMarker, "");
   s.WriteFile(kPicture, QuadrantJpeg(64, 48));
-  s.WriteFile(kParams, Cp(settings));
+  s.WriteFile(kParams, Cp(kQuietSettings + settings));
 }
 
 // A script argument: in double quotes, with backslashes and quotes escaped.
@@ -63,7 +71,7 @@ void WriteRecorder(const fs::path& script, const fs::path& record, const std::st
   std::ofstream out(script, std::ios::binary | std::ios::trunc);
   out << "#!/bin/sh\n"
       << "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" << record.string() << ".tmp'\n"
-      << "mv '" << record.string() << ".tmp' '" << record.string() << "'\n"
+      << "/bin/mv '" << record.string() << ".tmp' '" << record.string() << "'\n"
       << extra;
   out.close();
   fs::permissions(script, fs::perms::owner_all);
@@ -80,6 +88,9 @@ std::optional<std::vector<std::string>> AwaitRecord(const fs::path& record) {
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
+
+// The space bar opens the control panel, whose buttons a person then clicks.
+constexpr const char* kOpenPanel = "2500 keyup 32\n";
 
 // Transcript events of a kind that happened after `ms`.
 int CountAfter(const ScenarioResult& r, const std::string& kind, long ms) {
@@ -98,7 +109,7 @@ TEST(AlbumCopy, CopyIsNamedAfterItsDirectoryAndReplacesAnOlderOne) {
   WriteShow(s, "rep_album_A.Caption = C:\\Albums\\A\r\nrep_album_B.Caption = C:\\Albums\\B\r\n");
   s.WriteFile("C:\\Albums\\A\\050828 avg-img_0012.jpg", "an older copy");
   fs::create_directories(s.Host("C:\\Albums\\B"));
-  auto r = s.Run("3000 click Button_album_a\n3500 click Label12\n4000 click Button_album_B\n5000 keyup 27\n");
+  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_a\n3500 click Label12\n4000 click Button_album_B\n5000 keyup 27\n"));
   EXPECT_EQ(r.Events("box"),
             (std::vector<std::string>{
                 Quoted("C:\\Albums\\A\\050828 avg-img_0012.jpg\n\n    copie effectuée dans l'album A ..."),
@@ -113,7 +124,7 @@ TEST(AlbumCopy, CopyIsNamedAfterItsDirectoryAndReplacesAnOlderOne) {
 TEST(AlbumCopy, CopyIntoAMissingAlbumIsSilent) {
   Scenario s;
   WriteShow(s, "rep_album_B.Caption = C:\\Albums\\Absent\r\n");
-  auto r = s.Run("3000 click Button_album_B\n4000 keyup 27\n");
+  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_B\n4000 keyup 27\n"));
   EXPECT_TRUE(r.Events("box").empty());
   EXPECT_FALSE(s.Exists("C:\\Albums\\Absent")) << "the copy never creates the album";
   EXPECT_EQ(r.exitCode, 1);
@@ -134,7 +145,7 @@ TEST(AlbumCopy, ChosenFolderBecomesTheAlbumAndIsSavedOnQuitting) {
     Scenario s;
     WriteShow(s);
     const std::string choice = c.choice.empty() ? "cancel" : Arg((s.DriveC() / c.choice).string());
-    auto r = s.Run("0 choose " + choice + "\n3000 click SpeedButton_album_B\n4000 keyup 27\n");
+    auto r = s.Run("0 choose " + choice + "\n" + kOpenPanel + "3000 click SpeedButton_album_B\n4000 keyup 27\n");
     EXPECT_EQ(r.Control("rep_album_B")["text"].string, c.caption);
     EXPECT_EQ(r.State("SettingsChanged").boolean, c.changed);
     EXPECT_EQ(s.ReadFile(kParams).find("rep_album_B.Caption = " + c.caption) != std::string::npos, c.changed)
@@ -150,21 +161,21 @@ TEST(Viewer, CommandLineFollowsTheControlThatAskedForIt) {
     std::string commandLine;
     int exitCode;
   } cases[] = {
-      {"picture panel: the picture's directory", "", "3000 click Panel_ouvrir_rep_img\n",
+      {"picture panel: the picture's directory", "", "2500 keyup 32\n3000 click Panel_ouvrir_rep_img\n",
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Photos\\050828 avg\"", 1},
       {"picture panel with the name ticked: the picture, and the program ends",
-       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "3000 click Panel_ouvrir_rep_img\n",
+       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "2500 keyup 32\n3000 click Panel_ouvrir_rep_img\n",
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Photos\\050828 avg\\img_0012.jpg\"", 0},
-      {"album A panel", "rep_album_A.Caption = C:\\Albums\\A\r\n", "3000 click Panel_ouvrir_repA\n",
+      {"album A panel", "rep_album_A.Caption = C:\\Albums\\A\r\n", "2500 keyup 32\n3000 click Panel_ouvrir_repA\n",
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Albums\\A\"", 1},
       {"album B panel, the name ticked: the album still, and the program ends",
        "rep_album_B.Caption = C:\\Albums\\B\r\nCheckBox_xnview_rep_et_nom.Checked = true\r\n",
-       "3000 click Panel_ouvrir_repB\n", "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Albums\\B\"",
+       "2500 keyup 32\n3000 click Panel_ouvrir_repB\n", "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Albums\\B\"",
        0},
       {"F3 answered yes: the viewer's slideshow of the directory", "", "3000 answer yes\n3000 keyup 114\n",
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" -slide \"C:\\Photos\\050828 avg\"", 1},
       {"slideshow button with the name ticked: the directory alone, and the program ends",
-       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "3000 answer yes\n3000 click Button_tout_le_rep\n",
+       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "2500 keyup 32\n3000 answer yes\n3000 click Button_tout_le_rep\n",
        "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" -slide \"C:\\Photos\\050828 avg\"", 0},
   };
   TempDir emptyPath;
@@ -184,7 +195,7 @@ TEST(Viewer, TickedNameEndsTheProgramWithoutSaving) {
   WriteShow(s, "CheckBox_xnview_rep_et_nom.Checked = true\r\n");
   const std::string before = s.ReadFile(kParams);
   auto r = s.Run("0 choose " + Arg((s.DriveC() / "Albums/Neuf").string()) +
-                 "\n2500 click SpeedButton_album_A\n3000 click Panel_ouvrir_repA\n5000 keyup 27\n");
+                 "\n2000 keyup 32\n2500 click SpeedButton_album_A\n3000 click Panel_ouvrir_repA\n5000 keyup 27\n");
   EXPECT_TRUE(r.State("SettingsChanged").boolean) << "a change was pending";
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(s.ReadFile(kParams), before);
@@ -207,7 +218,7 @@ TEST(Viewer, RunsAndIsWaitedForWhileTheWindowGoesOn) {
                "rep_album_A.Caption = C:\\Albums\\mon \"A\" d'été\r\n"
                "CheckBox_xnview_rep_et_nom.Checked = true\r\n");
   auto r = s.Run("0 choose " + Arg(madeDuringTheWait.string()) +
-                 "\n3000 click Panel_ouvrir_repA\n3001 click SpeedButton_album_B\n");
+                 "\n" + kOpenPanel + "3000 click Panel_ouvrir_repA\n3001 click SpeedButton_album_B\n");
   EXPECT_EQ(r.Events("launch"), std::vector<std::string>{Quoted("\"C:\\viewer.sh\" \"C:\\Albums\\mon \"A\" d'été\"")});
   ASSERT_TRUE(fs::exists(seen)) << "the program ended only after the viewer had";
   EXPECT_EQ(ReadHostFile(seen), "folder\n");
@@ -236,7 +247,7 @@ TEST(Viewer, ChosenProgramIsConfirmedAndUsedButNotMarkedAsAChange) {
     WriteShow(s);
     const std::string viewer = (s.DriveC() / "Outils/visionneuse").string();
     auto r = s.Run("0 choose " + Arg(viewer) + "\n" + c.script +
-                   "3000 click SpeedButton_xnview\n3500 click Panel_ouvrir_repA\n5000 keyup 27\n");
+                   kOpenPanel + "3000 click SpeedButton_xnview\n3500 click Panel_ouvrir_repA\n5000 keyup 27\n");
     EXPECT_TRUE(r.Saw("dialog", Quoted("Choix du programme exécutable") + " -> " + Quoted("C:\\Outils\\visionneuse")));
     EXPECT_TRUE(r.Saw("confirm", Quoted("C:\\Outils\\visionneuse\r\r => Valider") +
                                      (c.confirmed ? " -> yes" : " -> no")));
@@ -297,7 +308,7 @@ TEST(HelpManual, ReaderThenBrowserThenTheirMessage) {
       WriteRecorder(s.Host("C:\\LOGICIELS\\PDFX_Vwr_Port\\PDFXCview.exe"), out.Path() / "reader");
     }
     if (c.browserInstalled) WriteRecorder(bin.Path() / "firefox", out.Path() / "browser");
-    auto r = s.Run("3000 click Button_aide\n4000 keyup 27\n");
+    auto r = s.Run(kOpenPanel + std::string("3000 click Button_aide\n4000 keyup 27\n"));
     EXPECT_EQ(r.Events("open"), c.opens);
     EXPECT_EQ(r.Events("box"), c.boxes);
     if (c.opens.size() == 1) {
@@ -320,7 +331,7 @@ TEST(FileManager, OpensTheRenamingFolderAsOneArgument) {
   WriteRecorder(bin.Path() / "xdg-open", out.Path() / "opened");
   WriteShow(s);
   fs::create_directories(s.Host("C:\\Photos\\à trier \"vite\""));
-  auto r = s.Run("3000 edit Edit2 " + Arg("C:\\Photos\\à trier \"vite\"") + "\n3100 click SpeedButton5\n4000 keyup 27\n");
+  auto r = s.Run(kOpenPanel + std::string("3000 edit Edit2 ") + Arg("C:\\Photos\\à trier \"vite\"") + "\n3100 click SpeedButton5\n4000 keyup 27\n");
   EXPECT_EQ(r.Events("open"),
             std::vector<std::string>{Quoted("explorer.exe") + " " + Quoted("C:\\Photos\\à trier \"vite\"") +
                                      " " + Quoted("")});

@@ -61,7 +61,9 @@ IndexFiles ExpectedIndex(const Scenario& s, const std::vector<std::string>& root
   std::set<std::string> met;
   // directory_iterator reads the folder as the program does, so in the same order.
   std::function<void(const std::string&)> visit = [&](const std::string& dir) {
-    for (const auto& entry : std::filesystem::directory_iterator(s.Host(dir))) {
+    // A folder that cannot be opened by its program path yields nothing, as in the program.
+    std::error_code unlisted;
+    for (const auto& entry : std::filesystem::directory_iterator(s.Host(dir), unlisted)) {
       const std::string path = dir + "\\" + entry.path().filename().string();
       std::error_code unreadable;
       if (entry.is_directory(unreadable)) {

@@ -194,10 +194,19 @@ int PosixFileSystem::WriteFile(const Text& path, std::string_view bytes) {
   if (host.empty()) return ENOENT;
   static unsigned counter = 0;
   std::string temp = host + ".~lumivel-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  std::string folder = host.substr(0, host.rfind('/'));
+  // An unnamed file gets its temporary name only once it is complete, so a program killed while
+  // writing leaves nothing behind; file systems without unnamed files get a named one at once.
+  int fd = open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  bool unnamed = fd >= 0;
+  if (!unnamed) fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) return errno;
   int result = WriteAll(fd, bytes);
   if (result == 0 && fdatasync(fd) != 0) result = errno;
+  if (result == 0 && unnamed) {
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) result = errno;
+  }
   if (close(fd) != 0 && result == 0) result = errno;
   if (result == 0 && rename(temp.c_str(), host.c_str()) != 0) result = errno;
   if (result != 0) unlink(temp.c_str());

@@ -46,7 +46,7 @@ std::string QtNameFilters(std::string_view filter) {
       if (!patterns.empty()) patterns += ' ';
       patterns += pattern == "*.*" ? std::string_view("*") : pattern;
     }
-    if (patterns.empty()) patterns = "*";
+    if (patterns.empty()) patterns.push_back('*');
     if (!result.empty()) result += ";;";
     const std::string_view description = WithoutTrailingPatterns(fields[i]);
     if (!description.empty()) {

@@ -85,6 +85,9 @@ void WindowView::ShowWindow() {
   }
   window_->raise();
   window_->activateWindow();
+  // The window keeps the keyboard itself until an edit box is clicked: left without a focus
+  // widget, Qt would give its activation to the first edit box, which would swallow the keys.
+  window_->setFocus();
 }
 
 void WindowView::UpdateWindow() {
@@ -217,39 +220,40 @@ void WindowView::MousePressed(QObject* watched) {
   if (!owner || !TakesFocusOnClick(owner->GetControl().Kind())) return;
   Control* control = &owner->GetControl();
   Run([this, control] { binding_.controls->SetFocus(control); });
-  if (QWidget* focus = QApplication::focusWidget(); focus && Ours(focus)) focus->clearFocus();
+  if (QWidget* focus = QApplication::focusWidget(); focus && Ours(focus)) window_->setFocus();
 }
 
 void WindowView::FocusChanged(QWidget* old, QWidget* now) {
   if (now && Ours(now)) {
-    ControlWidget* owner = OwnerOf(now);
-    if (!owner || !IsTextBox(owner->GetControl().Kind())) return;
-    Control* control = &owner->GetControl();
-    Run([this, control] { binding_.controls->SetFocus(control); });
-    return;
+    if (ControlWidget* owner = OwnerOf(now); owner && IsTextBox(owner->GetControl().Kind())) {
+      Control* control = &owner->GetControl();
+      Run([this, control] { binding_.controls->SetFocus(control); });
+      return;
+    }
   }
   // A box that disappears loses the focus; a window that is only left keeps it for its return.
-  if (!now && old && Ours(old) && !old->isVisible()) {
-    Run([this] { binding_.controls->SetFocus(nullptr); });
-  }
+  if (old && Ours(old) && !old->isVisible()) Run([this] { binding_.controls->SetFocus(nullptr); });
 }
 
 void WindowView::KeepFocusInStep() {
   Control* focused = binding_.controls->Focused();
-  QWidget* qtFocus = QApplication::focusWidget();
   if (focused && IsTextBox(focused->Kind())) {
     QWidget* widget = WidgetOf(*focused);
-    if (!widget || !widget->isVisible()) {
-      Run([this] { binding_.controls->SetFocus(nullptr); });
-    } else if (qtFocus != widget && !widget->isAncestorOf(qtFocus) && window_->isActiveWindow()) {
-      widget->setFocus(Qt::OtherFocusReason);
+    if (widget && widget->isVisible()) {
+      QWidget* qtFocus = QApplication::focusWidget();
+      if (qtFocus != widget && !widget->isAncestorOf(qtFocus) && window_->isActiveWindow()) {
+        widget->setFocus(Qt::OtherFocusReason);
+      }
+      return;
     }
-    return;
+    Run([this] { binding_.controls->SetFocus(nullptr); });
   }
-  if (qtFocus && Ours(qtFocus)) {
-    if (ControlWidget* owner = OwnerOf(qtFocus); owner && IsTextBox(owner->GetControl().Kind())) {
-      qtFocus->clearFocus();
-    }
+  // No edit box has the program's focus: the keyboard stays with the window itself.
+  QWidget* keeper = window_->focusWidget();
+  if (keeper == window_.get()) return;
+  const ControlWidget* owner = keeper ? OwnerOf(keeper) : nullptr;
+  if (!keeper || !keeper->isVisible() || (owner && IsTextBox(owner->GetControl().Kind()))) {
+    window_->setFocus();
   }
 }
 

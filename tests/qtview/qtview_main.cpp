@@ -1,0 +1,15 @@
+// The smoke tests of the Qt view run on Qt's offscreen platform with a 1920 x 1080 screen, whatever
+// display the machine has.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "platform/qt/offscreen_screen.h"
+
+int main(int argc, char** argv) {
+  lumivel::OffscreenScreen screen(1920, 1080);
+  if (!screen.Ready()) return 2;
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
