@@ -238,6 +238,7 @@ class Tdiapo {
     // The position in ListBox_rep of the first line of each lower-cased text: with thousands of
     // directories a search of the list for each one would cost more than the whole listing.
     std::unordered_map<Text, int32_t> directoryNumbers;
+    int64_t messagesRunAtMs = -1;  // the clock's milliseconds when the walk last let messages run
   };
   WalkContext walk_;
 

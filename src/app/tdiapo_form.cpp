@@ -78,7 +78,8 @@ void Tdiapo::SetDesignValues() {
   Place(Panel_ouvrir_rep_img, 769, 6, 210, 27);
   Caption(Panel_ouvrir_rep_img, "ouvrir le répertoire de l'image");
   Hint(Panel_ouvrir_rep_img, "-------> visualise le répertoire dans XnView  ");
-  Place(Button_avec_sans_option, 1082, 6, 95, 27);
+  Place(Button_avec_sans_option, 1082, 6, 100, 27);
+  Button_avec_sans_option.SetFontSize(12);
   Caption(Button_avec_sans_option, "options");
   Hint(Button_avec_sans_option, "-------> afficher les options disponibles ");
   Place(Button_quit, 123, 6, 100, 27);
@@ -86,79 +87,82 @@ void Tdiapo::SetDesignValues() {
   Place(Button_close_param, 1667, 6, 25, 27);
   Caption(Button_close_param, "X");
   Hint(Button_close_param, "-------> comme Continuer (espace)");
-  Place(Button_tout_le_rep, 990, 6, 120, 27);
+  Place(Button_tout_le_rep, 990, 6, 92, 27);
+  Button_tout_le_rep.SetFontSize(10);
   Caption(Button_tout_le_rep, "DIAPORAMA - F3 ");
   Hint(Button_tout_le_rep, "-------> diaporama simple du répertoire de l'image ");
 
   // Column 1: the root directories and the reset button.
-  Place(Panel_ajout_rep, 8, 42, 196, 22);
+  Place(Panel_ajout_rep, 8, 42, 172, 22);
   Caption(Panel_ajout_rep, "ajouter un répertoire");
   Hint(Panel_ajout_rep, "-------> à la liste ci-dessous ");
-  Place(Panel_sup_rep, 212, 42, 196, 22);
+  Place(Panel_sup_rep, 184, 42, 174, 22);
   Caption(Panel_sup_rep, "supprimer la sélection");
   Hint(Panel_sup_rep, "-------> supprime les lignes sélectionnées de la liste ci-dessous ");
-  Place(CheckListBox_rep, 8, 70, 400, 150);
+  Place(CheckListBox_rep, 8, 70, 350, 150);
   CheckListBox_rep.SetColor(colors::kWindow);
-  Place(Bevel1, 7, 69, 402, 152);
-  Place(aPanel_sauve_param_et_BD0_et_quitter, 8, 226, 400, 30);
+  Place(Bevel1, 7, 69, 352, 152);
+  Place(aPanel_sauve_param_et_BD0_et_quitter, 8, 226, 350, 30);
+  aPanel_sauve_param_et_BD0_et_quitter.SetFontSize(12);
   Caption(aPanel_sauve_param_et_BD0_et_quitter, "Réinitialiser = enregistre + quitter et Relancer");
   Hint(aPanel_sauve_param_et_BD0_et_quitter,
        "-------> réinitialise l'index des images avec tous les nouveaux répertoires ");
   aPanel_sauve_param_et_BD0_et_quitter.SetFontBold(true);
-  Place(RadioGroup_sous_rep_recursif, 8, 260, 400, 36);
+  Place(RadioGroup_sous_rep_recursif, 8, 260, 350, 36);
   Caption(RadioGroup_sous_rep_recursif, "Sous-répertoires à lire");
   Items(RadioGroup_sous_rep_recursif, {"aucun", "tous"}, 1);
-  Place(Label20, 8, 300, 400, 17);
+  Place(Label20, 8, 300, 350, 17);
   Caption(Label20, "ligne");
 
   // Column 2: the filters of the walk.
-  Place(RadioGroup_exclusion, 420, 42, 330, 78);
+  Place(RadioGroup_exclusion, 366, 42, 380, 80);
   Caption(RadioGroup_exclusion, "Exclusion répertoire(s)");
   Items(RadioGroup_exclusion,
         {"++  ou  §  dans le nom = exclus", "indifférent", "que ceux contenant  ++  ou  § "}, 0);
-  Place(CheckBox_fic_exclusion, 420, 126, 260, 20);
+  Place(CheckBox_fic_exclusion, 366, 125, 314, 20);
   Caption(CheckBox_fic_exclusion, "fichier d'exclusions (Lumivel_exclusions.txt)");
   Hint(CheckBox_fic_exclusion,
        "fichier contenant les répertoires et images à ne pas afficher  (aide dans le fichier)  ");
-  Place(SpeedButton1, 684, 126, 66, 20);
+  Place(SpeedButton1, 684, 124, 62, 22);
   Caption(SpeedButton1, "l'éditer");
   Hint(SpeedButton1,
        "éditer le fichier contenant les répertoires et images à ne pas afficher  (aide dans le "
        "fichier)  ");
-  Place(CheckBox_contient, 420, 154, 150, 20);
+  Place(CheckBox_contient, 366, 150, 160, 20);
   Caption(CheckBox_contient, "doit contenir");
-  Place(Edit_contient, 575, 154, 175, 21);
+  Place(Edit_contient, 530, 149, 216, 21);
   Edit_contient.SetText(Utf8ToCp1252("divers avignon"));
-  Place(CheckBox_ne_contient_pas, 420, 182, 150, 20);
+  Place(CheckBox_ne_contient_pas, 366, 173, 160, 20);
   Caption(CheckBox_ne_contient_pas, "ne doit pas contenir");
-  Place(Edit_ne_contient_pas, 575, 182, 175, 21);
+  Place(Edit_ne_contient_pas, 530, 172, 216, 21);
   Edit_ne_contient_pas.SetText(Utf8ToCp1252("divers avignon"));
-  Place(SpeedButton_valider_filtre, 420, 266, 330, 30);
+  Place(SpeedButton_valider_filtre, 366, 198, 380, 24);
   Caption(SpeedButton_valider_filtre, "Valider les filtres");
 
   // Column 3: the date filter.
-  Place(RadioGroup_filtre_date, 762, 42, 250, 150);
+  Place(RadioGroup_filtre_date, 756, 42, 290, 130);
   Caption(RadioGroup_filtre_date, "Filtre des dates");
   Items(RadioGroup_filtre_date,
         {"toutes les dates   -----------------------", "à partir de:           ____--------------",
          "que:                    __-_________", "de...à...               ____----------__",
          "sauf de...à...       --------_____----", "jusqu'à               -------------_____"},
         0);
-  Place(Label28, 1040, 42, 90, 17);
+  Place(Label28, 780, 176, 130, 17);
   Caption(Label28, "année         mois");
-  Place(Label29, 1018, 64, 20, 21);
+  Place(Label29, 756, 196, 22, 17);
   Caption(Label29, "de");
-  Place(Edit_annee_de, 1040, 64, 48, 21);
+  Place(Edit_annee_de, 778, 194, 60, 21);
   Edit_annee_de.SetText("2014");
-  Place(Edit_mois_de, 1094, 64, 30, 21);
+  Place(Edit_mois_de, 854, 194, 34, 21);
   Edit_mois_de.SetText("10");
-  Place(Label30, 1018, 92, 20, 21);
+  Place(Label30, 896, 196, 14, 17);
   Caption(Label30, "à");
-  Place(Edit_annee_a, 1040, 92, 48, 21);
-  Place(Edit_mois_a, 1094, 92, 30, 21);
+  Place(Edit_annee_a, 912, 194, 60, 21);
+  Place(Edit_mois_a, 976, 194, 34, 21);
 
   // Column 4: the effects and their durations.
-  Place(Rdg1, 1140, 42, 380, 160);
+  Place(Rdg1, 1056, 42, 416, 160);
+  Rdg1.SetFontSize(12);
   Caption(Rdg1, "Effets");
   Items(Rdg1,
         {"reste à 1  (sans zoom =1 )                        1 durée",
@@ -174,7 +178,7 @@ void Tdiapo::SetDesignValues() {
   for (int row = 0; row < 6; ++row) {
     for (int col = 0; col < 2; ++col) {
       if (Edit* e = durations[row][col]) {
-        Place(*e, 1525 + col * 50, 60 + row * 23, 46, 21);
+        Place(*e, 1476 + col * 50, 56 + row * 23, 46, 21);
         e->SetText("2000");
       }
     }
@@ -182,85 +186,87 @@ void Tdiapo::SetDesignValues() {
   Edit_dt0_a.SetText("5000");
 
   // Column 5: order of the show, captions and counters.
-  Place(CheckBox_rnd, 1140, 210, 90, 20);
+  Place(CheckBox_rnd, 1056, 208, 96, 20);
   Caption(CheckBox_rnd, "aléatoire");
   Hint(CheckBox_rnd, "lecture aléatoire ou successive (voir indice non aléatoire de démarrage)");
   CheckBox_rnd.SetChecked(true);
-  Place(Label9, 1240, 210, 100, 17);
+  Place(Label9, 1156, 210, 104, 17);
   Caption(Label9, "rayon aléatoire");
   Hint(Label9, "rayon du 2ème  tirage  aléatoire");
-  Place(Edit_rayon_rnd, 1340, 208, 36, 21);
+  Place(Edit_rayon_rnd, 1262, 207, 36, 21);
   Edit_rayon_rnd.SetText("5");
-  Place(Label17, 1385, 210, 160, 17);
+  Place(Label17, 1306, 210, 186, 17);
   Caption(Label17, "nb de tirages dans ce rayon");
   Hint(Label17, "ce nombre est  plus petit que 2 fois le rayon!");
-  Place(Edit_nb_fouille, 1550, 208, 36, 21);
+  Place(Edit_nb_fouille, 1496, 207, 36, 21);
   Edit_nb_fouille.SetText("5");
-  Place(Label18, 1140, 236, 200, 17);
+  Place(Label18, 1056, 234, 258, 17);
   Caption(Label18, "indice de démarrage  (SI non aléatoire)");
-  Place(Edit_indice_non_aleatoire, 1340, 234, 60, 21);
+  Place(Edit_indice_non_aleatoire, 1316, 231, 50, 21);
   Edit_indice_non_aleatoire.SetText("0");
-  Place(Label10, 1410, 236, 130, 17);
+  Place(Label10, 1372, 234, 122, 17);
   Caption(Label10, "vitesse souris max");
   Hint(Label10, "vitesse de la souris qui arrête le diaporama");
-  Place(Edit_vmax, 1550, 234, 36, 21);
+  Place(Edit_vmax, 1496, 231, 36, 21);
   Edit_vmax.SetText("100");
-  Place(RadioGroup_titre_ecran, 1140, 260, 250, 36);
+  Place(RadioGroup_titre_ecran, 1056, 256, 432, 38);
   Caption(RadioGroup_titre_ecran, "afficher à l'écran");
   Items(RadioGroup_titre_ecran, {"rien", "répertoire", "répertoire + nom"}, 1);
-  Place(CheckBox_af_an, 1400, 262, 140, 20);
+  Place(CheckBox_af_an, 1496, 258, 196, 18);
   Caption(CheckBox_af_an, "affiche année mois");
-  Place(CheckBox_grand_menu, 1545, 262, 150, 20);
+  Place(CheckBox_grand_menu, 1496, 277, 196, 18);
   Caption(CheckBox_grand_menu, "grand menu constant");
 
   // Lower middle: history counters, albums and the viewer.
-  Place(Label5, 1600, 42, 90, 17);
-  Place(Label13, 1600, 62, 90, 17);
-  Place(Label21, 1600, 82, 90, 17);
-  Place(Label_etat, 1600, 102, 90, 17);
+  Place(Label5, 1580, 42, 112, 17);
+  Place(Label13, 1580, 62, 112, 17);
+  Place(Label21, 1580, 82, 112, 17);
+  Place(Label_etat, 1580, 102, 112, 17);
   Caption(Label_etat, "état");
-  Place(Label_delai, 1600, 122, 90, 17);
+  Place(Label_delai, 1580, 122, 112, 17);
   Caption(Label_delai, "délai");
-  Place(CheckBox1, 762, 200, 370, 20);
+  Place(CheckBox1, 756, 222, 290, 20);
   Caption(CheckBox1, "voir la liste filtrée");
-  Place(Label_repertoire, 762, 226, 370, 17);
-  Place(Label_nom_img, 762, 246, 370, 17);
-  Place(Button2, 762, 270, 180, 26);
+  Place(Label_repertoire, 756, 246, 290, 17);
+  Place(Label_nom_img, 756, 266, 290, 17);
+  Place(Button2, 756, 292, 152, 26);
+  Button2.SetFontSize(12);
   Caption(Button2, "Enregistrer paramètres");
-  Place(Button_param_avancer, 950, 270, 180, 26);
+  Place(Button_param_avancer, 912, 292, 134, 26);
+  Button_param_avancer.SetFontSize(12);
   Caption(Button_param_avancer, "Paramètres avancés");
-  Place(Button_aide, 1600, 142, 30, 26);
+  Place(Button_aide, 1580, 144, 30, 26);
   Caption(Button_aide, "?");
   Hint(Button_aide, "Aide");
 
-  Place(rep_album_A, 420, 206, 200, 17);
+  Place(rep_album_A, 366, 231, 148, 17);
   Caption(rep_album_A, "répertoire album A");
-  Place(SpeedButton_album_A, 622, 204, 24, 21);
+  Place(SpeedButton_album_A, 518, 228, 24, 22);
   Caption(SpeedButton_album_A, "...");
   Hint(SpeedButton_album_A, "choix du répertoire de l'album A");
-  Place(Button_album_a, 650, 204, 50, 21);
+  Place(Button_album_a, 546, 228, 146, 22);
   Caption(Button_album_a, "Copier vers album A");
-  Place(Panel_ouvrir_repA, 704, 204, 46, 21);
+  Place(Panel_ouvrir_repA, 696, 228, 50, 22);
   Caption(Panel_ouvrir_repA, "ouvrir");
   Hint(Panel_ouvrir_repA, "visualise l'album A");
-  Place(rep_album_B, 420, 228, 200, 17);
+  Place(rep_album_B, 366, 255, 148, 17);
   Caption(rep_album_B, "répertoire album B");
-  Place(SpeedButton_album_B, 622, 226, 24, 21);
+  Place(SpeedButton_album_B, 518, 252, 24, 22);
   Caption(SpeedButton_album_B, "...");
   Hint(SpeedButton_album_B, "choix du répertoire de l'album B");
-  Place(Button_album_B, 650, 226, 50, 21);
+  Place(Button_album_B, 546, 252, 146, 22);
   Caption(Button_album_B, "Copier vers album B");
-  Place(Panel_ouvrir_repB, 704, 226, 46, 21);
+  Place(Panel_ouvrir_repB, 696, 252, 50, 22);
   Caption(Panel_ouvrir_repB, "ouvrir");
   Hint(Panel_ouvrir_repB, "visualise l'album B");
-  Place(Label12, 420, 250, 160, 14);
+  Place(Label12, 366, 279, 380, 17);
   Caption(Label12, "Programme de visualisation du répertoire image courant");
-  Place(xnview_alternative_Label, 585, 250, 135, 14);
+  Place(xnview_alternative_Label, 366, 299, 352, 17);
   Caption(xnview_alternative_Label, "exécutable (*.exe)");
-  Place(SpeedButton_xnview, 724, 248, 26, 18);
+  Place(SpeedButton_xnview, 722, 297, 24, 20);
   Caption(SpeedButton_xnview, "...");
   Hint(SpeedButton_xnview, " choix d'un autre logiciel que XnView");
-  Place(CheckBox_xnview_rep_et_nom, 1140, 300, 330, 20);
+  Place(CheckBox_xnview_rep_et_nom, 1056, 298, 420, 20);
   Caption(CheckBox_xnview_rep_et_nom, "xnview => répertoire ET nom (relance obligatoire)");
   Hint(CheckBox_xnview_rep_et_nom,
        " en plus du répertoire, le nom du fichier sera transféré au visualisateur ");

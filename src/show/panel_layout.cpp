@@ -37,8 +37,8 @@ void Tdiapo::ShowFullPanel() {
   Button_avec_sans_option.SetCaption("moins d'options");
   // Down to the lowest control of the panel.
   const int height = Label20.Top() + Label20.Height() + 8;
-  Panel1.SetBounds((ScreenWidth - kFullWidth) / 2, ScreenHeight - height - kBottomMargin, kFullWidth,
-                   height);
+  Panel1.SetBounds((ScreenWidth - kFullWidth) / 2, ScreenHeight - height - kBottomMargin,
+                   kFullWidth, height);
   Panel_continuer.SetLeft(475);
   Button_retour.SetLeft(663);
   Button_avance.SetLeft(719);

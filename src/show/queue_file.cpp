@@ -12,7 +12,8 @@ void Tdiapo::TakePathFromQueueFile() {
   FileSystem& fs = services_.fs;
   if (!fs.FileExists(paths::kQueueFile)) return;
   const auto bytes = fs.ReadFile(paths::kQueueFile);
-  if (!bytes) throw ProgramError(FormatMessage("Impossible d'ouvrir le fichier %s"_cp, paths::kQueueFile));
+  if (!bytes)
+    throw ProgramError(FormatMessage("Impossible d'ouvrir le fichier %s"_cp, paths::kQueueFile));
   ListBox_fic_rep_crt.SetLines(SplitTextLines(*bytes));
   std::vector<Text>& lines = ListBox_fic_rep_crt.EditLines();
   if (lines.size() < 2) {

@@ -22,7 +22,8 @@ constexpr int kKeyRight = 39;
 // The runtime's error for a list position that does not exist.
 const Text& LineAt(const ListBox& list, int32_t position) {
   if (position < 0 || position >= list.Count()) {
-    throw ProgramError("L'indice de liste dépasse les limites ("_cp + std::to_string(position) + ")");
+    throw ProgramError("L'indice de liste dépasse les limites ("_cp + std::to_string(position) +
+                       ")");
   }
   return list.Lines()[static_cast<std::size_t>(position)];
 }
@@ -54,8 +55,8 @@ void Tdiapo::RunShow() {
 
 int32_t Tdiapo::PickNextIndex() {
   const PickSettings settings{CheckBox_rnd.Checked(), rayon_rnd, nb_fouille};
-  const PickResult pick = lumivel::PickNextIndex(Picker, settings, indice_non_aleatoire, ImageCount(),
-                                                 services_.random, services_.clock);
+  const PickResult pick = lumivel::PickNextIndex(Picker, settings, indice_non_aleatoire,
+                                                 ImageCount(), services_.random, services_.clock);
   if (pick.sequentialPositionWritten) {
     Edit_indice_non_aleatoire.SetText(std::to_string(indice_non_aleatoire));
   }

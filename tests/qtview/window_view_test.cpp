@@ -95,7 +95,8 @@ class WindowViewTest : public ::testing::Test {
                                        },
                                        nullptr});
     toolkit.ProcessPendingEvents();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(toolkit.Window()));
+    QApplication::setActiveWindow(toolkit.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit.Window()));
   }
 
   template <typename W>
@@ -204,6 +205,7 @@ TEST_F(WindowViewTest, ModelValuesShowInTheWidgets) {
 TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {
   edit.OnKeyDown = nullptr;
   Attach();
+  QTest::mouseClick(WidgetOf<QLineEdit>(edit), Qt::LeftButton);
   QTest::keyClicks(WidgetOf<QLineEdit>(edit), "ab");
   EXPECT_EQ(edit.GetText(), "ab");
 
@@ -234,8 +236,6 @@ TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {
 
 TEST_F(WindowViewTest, LeavingAnEditBoxForAButtonRunsItsExitHandlerFirst) {
   Attach();
-  QApplication::setActiveWindow(toolkit.Window());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit.Window()));
   QTest::mouseClick(WidgetOf<QLineEdit>(edit), Qt::LeftButton);
   toolkit.ProcessPendingEvents();
   EXPECT_EQ(set.Focused(), &edit);
@@ -250,8 +250,6 @@ TEST_F(WindowViewTest, LeavingAnEditBoxForAButtonRunsItsExitHandlerFirst) {
 
 TEST_F(WindowViewTest, AnEditBoxThatDisappearsLosesTheFocus) {
   Attach();
-  QApplication::setActiveWindow(toolkit.Window());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit.Window()));
   QTest::mouseClick(WidgetOf<QLineEdit>(edit), Qt::LeftButton);
   toolkit.ProcessPendingEvents();
   ASSERT_EQ(set.Focused(), &edit);

@@ -15,7 +15,8 @@ const std::string kD = kRome + "\\d.jpg";
 
 // Saved history a, b, c; the index holds d alone, so the first turn makes the history a, b, c, d.
 void WriteBrowsable(const Scenario& s, const std::vector<std::string>& settings) {
-  const std::vector<IndexedFile> all = {{kRome, "a.jpg"}, {kRome, "b.jpg"}, {kRome, "c.jpg"}, {kRome, "d.jpg"}};
+  const std::vector<IndexedFile> all = {
+      {kRome, "a.jpg"}, {kRome, "b.jpg"}, {kRome, "c.jpg"}, {kRome, "d.jpg"}};
   WritePictures(s, all, SmallJpeg());
   WriteIndex(s, {{kRome, "d.jpg"}});
   WriteHistory(s, {kA, kB, kC});
@@ -42,11 +43,13 @@ TEST(History, ArrowsStepThroughItWithThePanelOpen) {
   const Case cases[] = {
       {"one back", "600 keyup 37\n", 2, " [2]  " + kC, true},
       {"two back, one forth", "600 keyup 37\n700 keyup 37\n800 keyup 39\n", 2, " [2]  " + kC, true},
-      {"through the buttons", "600 click Button_retour\n700 click Button_retour\n800 click Button_avance\n", 2,
+      {"through the buttons",
+       "600 click Button_retour\n700 click Button_retour\n800 click Button_avance\n", 2,
        " [2]  " + kC, true},
-      {"right arrow at the newest entry: the same picture again", "600 keyup 39\n", 3, " [3]  " + kD, false},
-      {"left arrow at entry 0: the same picture again", "600 keyup 37\n650 keyup 37\n700 keyup 37\n750 keyup 37\n",
-       0, " [0]  " + kA, true},
+      {"right arrow at the newest entry: the same picture again", "600 keyup 39\n", 3,
+       " [3]  " + kD, false},
+      {"left arrow at entry 0: the same picture again",
+       "600 keyup 37\n650 keyup 37\n700 keyup 37\n750 keyup 37\n", 0, " [0]  " + kA, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -62,9 +65,11 @@ TEST(History, ArrowsStepThroughItWithThePanelOpen) {
     EXPECT_EQ(r.Control("Label5")["text"].string, std::to_string(c.historyPos));
     EXPECT_EQ(r.Control("Label21")["text"].string, "1 : " + std::to_string(c.historyPos));
     EXPECT_EQ(r.Control("Button_avance")["bold"].boolean, c.newerEntries);
-    EXPECT_EQ(r.Control("CheckBox1")["text"].string, "voir la liste filtrée des 1 répertoires (1 images)");
+    EXPECT_EQ(r.Control("CheckBox1")["text"].string,
+              "voir la liste filtrée des 1 répertoires (1 images)");
     EXPECT_TRUE(r.Events("tone").empty()) << "no effect, so no tone, while browsing";
-    for (const auto& [ms, place] : TimedEvents(r, "place")) EXPECT_LT(ms, 500) << "browsing places nothing";
+    for (const auto& [ms, place] : TimedEvents(r, "place"))
+      EXPECT_LT(ms, 500) << "browsing places nothing";
   }
 }
 
@@ -104,11 +109,13 @@ TEST(History, ClosingThePanelReplaysTheNewerEntriesThenShowsNewPictures) {
   EXPECT_EQ(std::vector<std::string>(titles.begin(), titles.begin() + 4), expected);
   EXPECT_FALSE(r.State("ReplayFlag").boolean);
   EXPECT_EQ(r.Control("Panel1")["top"].Int(), 1029) << "back where it was";
-  EXPECT_EQ(r.State("HistoryPos").Int(), 4) << "the replay moved nothing; the new picture was appended";
+  EXPECT_EQ(r.State("HistoryPos").Int(), 4)
+      << "the replay moved nothing; the new picture was appended";
   EXPECT_EQ(r.State("ListBox_passee").Strings(), (std::vector<std::string>{kA, kB, kC, kD, kD}));
   // Each replayed picture had its effect: fitted and placed.
   int placedDuringReplay = 0;
-  for (const auto& [ms, place] : TimedEvents(r, "place")) placedDuringReplay += ms >= 800 && ms < 3800;
+  for (const auto& [ms, place] : TimedEvents(r, "place"))
+    placedDuringReplay += ms >= 800 && ms < 3800;
   EXPECT_EQ(placedDuringReplay, 3);
 }
 
@@ -122,9 +129,10 @@ TEST(History, ResumeWithNothingToReplayKeepsTheFlagRaised) {
   EXPECT_EQ(r.Events("tone"), std::vector<std::string>{"640 20 30"});
   EXPECT_EQ(r.State("LastKey").Int(), 0) << "the tone used up the arrow";
 
-  auto lowered = s.Run("500 keyup 32\n600 keyup 32\n1000 keyup 32\n1100 keyup 37\n1200 keyup 32\n"
-                       "3400 keyup 32\n3500 keyup 37\n",
-                       "/s", 3700);
+  auto lowered = s.Run(
+      "500 keyup 32\n600 keyup 32\n1000 keyup 32\n1100 keyup 37\n1200 keyup 32\n"
+      "3400 keyup 32\n3500 keyup 37\n",
+      "/s", 3700);
   EXPECT_FALSE(lowered.State("ReplayFlag").boolean);
   EXPECT_EQ(lowered.Events("tone").size(), 1u) << "no tone after the replay lowered the flag";
 }
@@ -146,7 +154,8 @@ TEST(History, RingOfAnAllNightShow) {
   const int overwritten = turns - 32767;
   for (int position : {0, overwritten - 1, overwritten, 32765, 32766}) {
     const int turn = position < overwritten ? 32767 + position : position;
-    EXPECT_EQ(history[static_cast<std::size_t>(position)], kRome + "\\p" + std::to_string(turn % 7) + ".jpg")
+    EXPECT_EQ(history[static_cast<std::size_t>(position)],
+              kRome + "\\p" + std::to_string(turn % 7) + ".jpg")
         << position;
   }
   EXPECT_EQ(r.State("HistoryPos").Int(), overwritten - 1);

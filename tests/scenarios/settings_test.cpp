@@ -127,6 +127,7 @@ TEST(Settings, FirstStartThenEscSavesEveryDefault) {
   EXPECT_EQ(s.ReadFile("C:\\lumivel\\lumivel.rep"), "");
   EXPECT_EQ(s.ReadFile("C:\\lumivel\\lumivel.repflag"), "");
   EXPECT_EQ(s.ReadFile("C:\\lumivel\\img_affichees.lst"), "");
+  EXPECT_EQ(r.Control("Label1")["text"].string, " Sauvegarde des paramètres");
 }
 
 TEST(Settings, ALongHistoryKeepsItsLast300) {
@@ -203,6 +204,18 @@ TEST(Settings, AStoredNumberThatDoesNotConvertStopsTheLoadButEscStillQuits) {
   EXPECT_EQ(r.Control("Edit_zoom_s_dix")["text"].string, "16") << "never read";
   EXPECT_FALSE(r.Control("Panel1")["visible"].boolean) << "the show never started";
   EXPECT_EQ(s.ReadFile(kParamFile), params) << "nothing had changed a setting, so nothing is saved";
+}
+
+TEST(Settings, AStartUpErrorAfterTheLoadLeavesNoShowRunning) {
+  // The load opens the panel as the space bar does, and that show run ends at once for want of
+  // pictures; when the index then fails to load, no show may start later from the history.
+  Scenario s;
+  WriteShowablePictures(s);
+  s.WriteFile("C:\\Lumivel\\toutes_img._nf", s.ReadFile("C:\\Lumivel\\toutes_img._nf") + "broken");
+  auto r = s.Run("", "/s", 1000);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.Saw("box", "\"Lecture au-delà de la fin de fichier\""));
+  EXPECT_TRUE(r.Events("picture").empty());
 }
 
 TEST(Settings, SavingTwiceWritesTheSameBytes) {

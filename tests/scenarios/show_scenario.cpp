@@ -24,7 +24,8 @@ void WriteIndex(const Scenario& s, const std::vector<IndexedFile>& files) {
   s.WriteFile("C:\\Lumivel\\effacez_moi_pour_reinitialiser.___", "");
 }
 
-void WritePictures(const Scenario& s, const std::vector<IndexedFile>& files, const std::string& bytes) {
+void WritePictures(const Scenario& s, const std::vector<IndexedFile>& files,
+                   const std::string& bytes) {
   for (const auto& f : files) s.WriteFile(f.directory + "\\" + f.name, bytes);
 }
 
@@ -42,13 +43,15 @@ void WriteHistory(const Scenario& s, const std::vector<std::string>& paths) {
 
 std::string SmallJpeg(int width, int height) { return QuadrantJpeg(width, height); }
 
-std::vector<std::pair<int64_t, std::string>> TimedEvents(const ScenarioResult& r, const std::string& kind) {
+std::vector<std::pair<int64_t, std::string>> TimedEvents(const ScenarioResult& r,
+                                                         const std::string& kind) {
   std::vector<std::pair<int64_t, std::string>> out;
   for (const auto& line : r.transcript) {
     const auto space = line.find(' ');
     if (space == std::string::npos) continue;
     const std::string rest = line.substr(space + 1);
-    if (rest.rfind(kind + " ", 0) == 0) out.emplace_back(std::stoll(line.substr(0, space)), rest.substr(kind.size() + 1));
+    if (rest.rfind(kind + " ", 0) == 0)
+      out.emplace_back(std::stoll(line.substr(0, space)), rest.substr(kind.size() + 1));
   }
   return out;
 }
@@ -57,7 +60,8 @@ std::string Quoted(const std::string& utf8) { return QuoteForTranscript(Cp(utf8)
 
 std::vector<std::string> Titles(const ScenarioResult& r) {
   std::vector<std::string> titles;
-  for (const auto& t : r.Events("title")) titles.push_back(t.size() >= 2 ? t.substr(1, t.size() - 2) : t);
+  for (const auto& t : r.Events("title"))
+    titles.push_back(t.size() >= 2 ? t.substr(1, t.size() - 2) : t);
   return titles;
 }
 

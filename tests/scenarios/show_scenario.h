@@ -20,7 +20,8 @@ struct IndexedFile {
 // so the start loads this index.
 void WriteIndex(const Scenario& s, const std::vector<IndexedFile>& files);
 // Writes each file of the index with the given bytes.
-void WritePictures(const Scenario& s, const std::vector<IndexedFile>& files, const std::string& bytes);
+void WritePictures(const Scenario& s, const std::vector<IndexedFile>& files,
+                   const std::string& bytes);
 // The parameter file, one "key = value" a line; keys left out keep their defaults.
 void WriteSettings(const Scenario& s, const std::vector<std::string>& lines);
 // A saved history: the start is then not a first start.
@@ -30,7 +31,8 @@ void WriteHistory(const Scenario& s, const std::vector<std::string>& paths);
 std::string SmallJpeg(int width = 8, int height = 6);
 
 // Transcript events of one kind with their virtual time.
-std::vector<std::pair<int64_t, std::string>> TimedEvents(const ScenarioResult& r, const std::string& kind);
+std::vector<std::pair<int64_t, std::string>> TimedEvents(const ScenarioResult& r,
+                                                         const std::string& kind);
 // The transcript's form of a program text (UTF-8): quoted, backslashes doubled.
 std::string Quoted(const std::string& utf8);
 // The title events without their quotes; "\\" in them stands for one backslash.

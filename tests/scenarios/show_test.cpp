@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <set>
 
+#include "index/image_index.h"
 #include "scenarios/show_scenario.h"
 
 namespace lumivel::testing {
@@ -14,7 +15,8 @@ const std::string kRome = "C:\\Photos\\2014.10 Rome";
 
 std::vector<IndexedFile> RomeFiles(int count) {
   std::vector<IndexedFile> files;
-  for (int i = 0; i < count; ++i) files.push_back({kRome, "img." + std::to_string(1000 + i) + ".jpg"});
+  for (int i = 0; i < count; ++i)
+    files.push_back({kRome, "img." + std::to_string(1000 + i) + ".jpg"});
   return files;
 }
 
@@ -69,7 +71,8 @@ TEST(Show, TitleOfANewPictureFollowsTheChosenItem) {
   };
   for (const auto& c : cases) {
     Scenario s;
-    WriteShow(s, RomeFiles(1), {"dt0_a = 5000", "RadioGroup_titre_ecran.ItemIndex = " + std::to_string(c.item)});
+    WriteShow(s, RomeFiles(1),
+              {"dt0_a = 5000", "RadioGroup_titre_ecran.ItemIndex = " + std::to_string(c.item)});
     auto r = s.Run("", "/s", 500);
     EXPECT_EQ(Titles(r), std::vector<std::string>{c.title}) << c.item;
   }
@@ -77,7 +80,8 @@ TEST(Show, TitleOfANewPictureFollowsTheChosenItem) {
 
 TEST(Show, SequentialOrderWrapsAndRemembersItsPlace) {
   Scenario s;
-  WriteShow(s, RomeFiles(3), {"CheckBox_rnd.Checked = false", "indice_non_aleatoire = 1", "dt0_a = 100"});
+  WriteShow(s, RomeFiles(3),
+            {"CheckBox_rnd.Checked = false", "indice_non_aleatoire = 1", "dt0_a = 100"});
   auto r = s.Run("450 keyup 27\n");
   EXPECT_EQ(r.exitCode, 1);
   const std::vector<int> positions = TitlePositions(r);
@@ -85,8 +89,9 @@ TEST(Show, SequentialOrderWrapsAndRemembersItsPlace) {
   for (std::size_t i = 0; i < positions.size(); ++i) EXPECT_EQ(positions[i], int((2 + i) % 3)) << i;
   const std::string last = std::to_string(positions.back());
   EXPECT_EQ(r.Control("Edit_indice_non_aleatoire")["text"].string, last);
-  EXPECT_NE(s.ReadFile("C:\\lumivel\\lumivel_var.prm").find("indice_non_aleatoire = " + last + "\r\n"),
-            std::string::npos)
+  EXPECT_NE(
+      s.ReadFile("C:\\lumivel\\lumivel_var.prm").find("indice_non_aleatoire = " + last + "\r\n"),
+      std::string::npos)
       << "the position moved, so quitting saves it";
 }
 
@@ -110,7 +115,8 @@ TEST(Show, RandomOrderShowsNeighbourhoods) {
     for (std::size_t g = 0; g + 2 < picks.size(); g += 3) {
       const int c = picks[g];
       centres.insert(c);
-      SCOPED_TRACE(::testing::Message() << "group at " << g << ": " << c << " " << picks[g + 1] << " " << picks[g + 2]);
+      SCOPED_TRACE(::testing::Message()
+                   << "group at " << g << ": " << c << " " << picks[g + 1] << " " << picks[g + 2]);
       // Near the end of the index the offsets are held to the last picture.
       for (int k : {picks[g + 1], picks[g + 2]}) {
         EXPECT_TRUE((k > c && k <= std::min(c + 5, 399)) || (c == 399 && k == 399)) << k;
@@ -132,12 +138,18 @@ TEST(Show, QueueFileSuppliesTheNextPictures) {
     std::string left;                // the queue file afterwards; "-" for none
   };
   const Case cases[] = {
-      {"one line: deleted by the next turn, which shows the index picture", "C:\\Queue\r\n",
-       {kRome + "\\img.1000.jpg"}, "-"},
-      {"two lines: one picture, then a one-line file", "C:\\Queue\r\nq1.jpg\r\n",
-       {"C:\\Queue\\q1.jpg"}, "C:\\Queue\r\n"},
-      {"three lines, over three turns: both names, then the index", "C:\\Queue\r\nq1.jpg\r\nq2.jpg\r\n",
-       {"C:\\Queue\\q1.jpg", "C:\\Queue\\q2.jpg", kRome + "\\img.1000.jpg"}, "-"},
+      {"one line: deleted by the next turn, which shows the index picture",
+       "C:\\Queue\r\n",
+       {kRome + "\\img.1000.jpg"},
+       "-"},
+      {"two lines: one picture, then a one-line file",
+       "C:\\Queue\r\nq1.jpg\r\n",
+       {"C:\\Queue\\q1.jpg"},
+       "C:\\Queue\r\n"},
+      {"three lines, over three turns: both names, then the index",
+       "C:\\Queue\r\nq1.jpg\r\nq2.jpg\r\n",
+       {"C:\\Queue\\q1.jpg", "C:\\Queue\\q2.jpg", kRome + "\\img.1000.jpg"},
+       "-"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -169,7 +181,25 @@ TEST(Show, MissingPictureFileResetsTheIndexAndQuits) {
   auto r = s.Run("", "/s", 5000);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.Events("picture").empty());
-  EXPECT_FALSE(s.Exists("C:\\Lumivel\\effacez_moi_pour_reinitialiser.___")) << "the next start rebuilds";
+  EXPECT_FALSE(s.Exists("C:\\Lumivel\\effacez_moi_pour_reinitialiser.___"))
+      << "the next start rebuilds";
+}
+
+// A record naming a directory the list does not hold: the error is shown and the show ends.
+TEST(Show, RecordBeyondTheDirectoryListEndsTheShow) {
+  Scenario s;
+  ImageIndex index;
+  index.Append(3, "a.jpg");
+  s.WriteFile("C:\\Lumivel\\toutes_img._nf", index.Serialize());
+  s.WriteFile("C:\\Lumivel\\toutes_img_ListBox_rep.dat", Cp(kRome) + "\r\n");
+  s.WriteFile("C:\\Lumivel\\effacez_moi_pour_reinitialiser.___", "");
+  WriteHistory(s, {kRome + "\\img.1000.jpg"});
+  auto r = s.Run("", "/s", 3000);
+  EXPECT_EQ(r.exitCode, 0);
+  // One box: the show did not go on to fail again.
+  EXPECT_EQ(r.Events("box"),
+            std::vector<std::string>{Quoted("L'indice de liste dépasse les limites (3)")});
+  EXPECT_TRUE(r.Events("title").empty());
 }
 
 TEST(Show, PanelLayouts) {
@@ -182,14 +212,14 @@ TEST(Show, PanelLayouts) {
     int continuerLeft, quitLeft, closeLeft;
   };
   const Case cases[] = {
-      {"compact, as the space bar opens it", "CheckBox_grand_menu.Checked = false", "100 keyup 32\n",
-       "options", 459, 1029, 1001, 39, 123, 744, 849},
+      {"compact, as the space bar opens it", "CheckBox_grand_menu.Checked = false",
+       "100 keyup 32\n", "options", 459, 1029, 1001, 39, 123, 744, 849},
       {"full, after the options button", "CheckBox_grand_menu.Checked = false",
-       "100 keyup 32\n200 click Button_avec_sans_option\n", "moins d'options", 110, 743, 1700, 325, 475, 123,
-       1667},
+       "100 keyup 32\n200 click Button_avec_sans_option\n", "moins d'options", 110, 743, 1700, 325,
+       475, 123, 1667},
       {"compact again after a second press", "CheckBox_grand_menu.Checked = false",
-       "100 keyup 32\n200 click Button_avec_sans_option\n300 click Button_avec_sans_option\n", "options", 459,
-       1029, 1001, 39, 123, 744, 849},
+       "100 keyup 32\n200 click Button_avec_sans_option\n300 click Button_avec_sans_option\n",
+       "options", 459, 1029, 1001, 39, 123, 744, 849},
       {"grand menu: full whatever is pressed", "CheckBox_grand_menu.Checked = true",
        "100 keyup 32\n200 click Button_avec_sans_option\n300 click Button_avec_sans_option\n",
        "moins d'options", 110, 743, 1700, 325, 475, 123, 1667},
@@ -226,7 +256,8 @@ TEST(Show, AnHourOfArrowKeys) {
   WriteShow(s, RomeFiles(50), {"dt0_a = 2000"});
   std::string script;
   const int kPresses = 7200;
-  for (int i = 1; i <= kPresses; ++i) script += std::to_string(i * 500) + " keyup " + (i % 2 ? "39" : "37") + "\n";
+  for (int i = 1; i <= kPresses; ++i)
+    script += std::to_string(i * 500) + " keyup " + (i % 2 ? "39" : "37") + "\n";
   auto r = s.Run(script, "/s", 3'600'000 + 1000);
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.Events("box").empty());

@@ -62,7 +62,9 @@ std::string Arg(const std::string& text) {
 }
 
 // Outside programs are looked for in this folder only, so the machine's own never answer.
-void UseSearchPath(Scenario& s, const fs::path& folder) { s.environment.push_back("PATH=" + folder.string()); }
+void UseSearchPath(Scenario& s, const fs::path& folder) {
+  s.environment.push_back("PATH=" + folder.string());
+}
 
 // A shell script that records its working folder and arguments, one a line, into `record`
 // (whole, by a rename), then runs `extra`.
@@ -109,7 +111,8 @@ TEST(AlbumCopy, CopyIsNamedAfterItsDirectoryAndReplacesAnOlderOne) {
   WriteShow(s, "rep_album_A.Caption = C:\\Albums\\A\r\nrep_album_B.Caption = C:\\Albums\\B\r\n");
   s.WriteFile("C:\\Albums\\A\\050828 avg-img_0012.jpg", "an older copy");
   fs::create_directories(s.Host("C:\\Albums\\B"));
-  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_a\n3500 click Label12\n4000 click Button_album_B\n5000 keyup 27\n"));
+  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_a\n3500 click Label12\n"
+                                          "4000 click Button_album_B\n5000 keyup 27\n"));
   EXPECT_EQ(r.Events("box"),
             (std::vector<std::string>{
                 Quoted("C:\\Albums\\A\\050828 avg-img_0012.jpg\n\n    copie effectuée dans l'album A ..."),
@@ -145,38 +148,39 @@ TEST(AlbumCopy, ChosenFolderBecomesTheAlbumAndIsSavedOnQuitting) {
     Scenario s;
     WriteShow(s);
     const std::string choice = c.choice.empty() ? "cancel" : Arg((s.DriveC() / c.choice).string());
-    auto r = s.Run("0 choose " + choice + "\n" + kOpenPanel + "3000 click SpeedButton_album_B\n4000 keyup 27\n");
+    auto r = s.Run("0 choose " + choice + "\n" + kOpenPanel +
+                   "3000 click SpeedButton_album_B\n4000 keyup 27\n");
     EXPECT_EQ(r.Control("rep_album_B")["text"].string, c.caption);
     EXPECT_EQ(r.State("SettingsChanged").boolean, c.changed);
-    EXPECT_EQ(s.ReadFile(kParams).find("rep_album_B.Caption = " + c.caption) != std::string::npos, c.changed)
-        << "saved by the quit only when changed";
+    const bool saved = s.ReadFile(kParams).find("rep_album_B.Caption = " + c.caption) != std::string::npos;
+    EXPECT_EQ(saved, c.changed) << "saved by the quit only when changed";
   }
 }
 
 TEST(Viewer, CommandLineFollowsTheControlThatAskedForIt) {
+  const std::string viewer = "\"C:\\Program Files (x86)\\XnView\\XnView.exe\"";
+  const std::string nameTicked = "CheckBox_xnview_rep_et_nom.Checked = true\r\n";
   struct Case {
     const char* what;
     std::string settings;
     std::string script;
-    std::string commandLine;
+    std::string arguments;  // after the viewer
     int exitCode;
   } cases[] = {
-      {"picture panel: the picture's directory", "", "2500 keyup 32\n3000 click Panel_ouvrir_rep_img\n",
-       "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Photos\\050828 avg\"", 1},
-      {"picture panel with the name ticked: the picture, and the program ends",
-       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "2500 keyup 32\n3000 click Panel_ouvrir_rep_img\n",
-       "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Photos\\050828 avg\\img_0012.jpg\"", 0},
-      {"album A panel", "rep_album_A.Caption = C:\\Albums\\A\r\n", "2500 keyup 32\n3000 click Panel_ouvrir_repA\n",
-       "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Albums\\A\"", 1},
-      {"album B panel, the name ticked: the album still, and the program ends",
-       "rep_album_B.Caption = C:\\Albums\\B\r\nCheckBox_xnview_rep_et_nom.Checked = true\r\n",
-       "2500 keyup 32\n3000 click Panel_ouvrir_repB\n", "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" \"C:\\Albums\\B\"",
-       0},
-      {"F3 answered yes: the viewer's slideshow of the directory", "", "3000 answer yes\n3000 keyup 114\n",
-       "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" -slide \"C:\\Photos\\050828 avg\"", 1},
-      {"slideshow button with the name ticked: the directory alone, and the program ends",
-       "CheckBox_xnview_rep_et_nom.Checked = true\r\n", "2500 keyup 32\n3000 answer yes\n3000 click Button_tout_le_rep\n",
-       "\"C:\\Program Files (x86)\\XnView\\XnView.exe\" -slide \"C:\\Photos\\050828 avg\"", 0},
+      {"picture panel: the picture's directory", "", "3000 click Panel_ouvrir_rep_img\n",
+       "\"C:\\Photos\\050828 avg\"", 1},
+      {"picture panel with the name ticked: the picture, and the program ends", nameTicked,
+       "3000 click Panel_ouvrir_rep_img\n", "\"C:\\Photos\\050828 avg\\img_0012.jpg\"", 0},
+      {"album A panel", "rep_album_A.Caption = C:\\Albums\\A\r\n", "3000 click Panel_ouvrir_repA\n",
+       "\"C:\\Albums\\A\"", 1},
+      {"album B panel with the name ticked: the album still, and the program ends",
+       "rep_album_B.Caption = C:\\Albums\\B\r\n" + nameTicked, "3000 click Panel_ouvrir_repB\n",
+       "\"C:\\Albums\\B\"", 0},
+      {"slideshow button with the name ticked: the directory alone, and the program ends", nameTicked,
+       "3000 answer yes\n3000 click Button_tout_le_rep\n", "-slide \"C:\\Photos\\050828 avg\"", 0},
+      {"F3 during the show, answered yes: the slideshow of the directory", "",
+       "2600 keyup 32\n3000 answer yes\n3000 keyup 114\n",
+       "-slide \"C:\\Photos\\050828 avg\"", 1},
   };
   TempDir emptyPath;
   for (const Case& c : cases) {
@@ -184,8 +188,8 @@ TEST(Viewer, CommandLineFollowsTheControlThatAskedForIt) {
     Scenario s;
     UseSearchPath(s, emptyPath.Path());
     WriteShow(s, c.settings);
-    auto r = s.Run(c.script + "5000 keyup 27\n");
-    EXPECT_EQ(r.Events("launch"), std::vector<std::string>{Quoted(c.commandLine)});
+    auto r = s.Run(kOpenPanel + c.script + "5000 keyup 27\n");
+    EXPECT_EQ(r.Events("launch"), std::vector<std::string>{Quoted(viewer + " " + c.arguments)});
     EXPECT_EQ(r.exitCode, c.exitCode) << "0: ended with the viewer, not by the quit procedure";
   }
 }
@@ -194,8 +198,8 @@ TEST(Viewer, TickedNameEndsTheProgramWithoutSaving) {
   Scenario s;
   WriteShow(s, "CheckBox_xnview_rep_et_nom.Checked = true\r\n");
   const std::string before = s.ReadFile(kParams);
-  auto r = s.Run("0 choose " + Arg((s.DriveC() / "Albums/Neuf").string()) +
-                 "\n2000 keyup 32\n2500 click SpeedButton_album_A\n3000 click Panel_ouvrir_repA\n5000 keyup 27\n");
+  auto r = s.Run("0 choose " + Arg((s.DriveC() / "Albums/Neuf").string()) + "\n" + kOpenPanel +
+                 "2800 click SpeedButton_album_A\n3000 click Panel_ouvrir_repA\n5000 keyup 27\n");
   EXPECT_TRUE(r.State("SettingsChanged").boolean) << "a change was pending";
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(s.ReadFile(kParams), before);
@@ -207,19 +211,21 @@ TEST(Viewer, RunsAndIsWaitedForWhileTheWindowGoesOn) {
   const fs::path seen = s.DriveC() / "viewer-saw.txt";
   const fs::path madeDuringTheWait = s.DriveC() / "Albums/Pendant";
   // The viewer waits for a folder that only the program's own directory chooser makes, which
-  // the program can do only if it keeps handling its window while it waits.
+  // the program can do only if it keeps handling its window while it waits; it then lingers, so
+  // a program that did not wait for it would be gone before it says what it saw.
+  const std::string folder = "'" + madeDuringTheWait.string() + "'";
   WriteRecorder(s.Host("C:\\viewer.sh"), record,
-                "i=0; while [ ! -d '" + madeDuringTheWait.string() + "' ] && [ $i -lt 500 ]; do "
-                "sleep 0.02; i=$((i+1)); done\n"
-                "if [ -d '" + madeDuringTheWait.string() + "' ]; then echo folder; else echo timeout; fi > '" +
-                    seen.string() + "'\n");
+                "i=0; while [ ! -d " + folder + " ] && [ $i -lt 500 ]; do sleep 0.02; i=$((i+1)); done\n"
+                "sleep 0.3\n"
+                "if [ -d " + folder + " ]; then echo folder; else echo timeout; fi > '" + seen.string() + "'\n");
   fs::create_directories(s.Host("C:\\Albums\\mon \"A\" d'été"));
   WriteShow(s, "xnview_alternative_Label.Caption = C:\\viewer.sh\r\n"
                "rep_album_A.Caption = C:\\Albums\\mon \"A\" d'été\r\n"
                "CheckBox_xnview_rep_et_nom.Checked = true\r\n");
-  auto r = s.Run("0 choose " + Arg(madeDuringTheWait.string()) +
-                 "\n" + kOpenPanel + "3000 click Panel_ouvrir_repA\n3001 click SpeedButton_album_B\n");
-  EXPECT_EQ(r.Events("launch"), std::vector<std::string>{Quoted("\"C:\\viewer.sh\" \"C:\\Albums\\mon \"A\" d'été\"")});
+  auto r = s.Run("0 choose " + Arg(madeDuringTheWait.string()) + "\n" + kOpenPanel +
+                 "3000 click Panel_ouvrir_repA\n3001 click SpeedButton_album_B\n");
+  EXPECT_EQ(r.Events("launch"),
+            std::vector<std::string>{Quoted("\"C:\\viewer.sh\" \"C:\\Albums\\mon \"A\" d'été\"")});
   ASSERT_TRUE(fs::exists(seen)) << "the program ended only after the viewer had";
   EXPECT_EQ(ReadHostFile(seen), "folder\n");
   EXPECT_EQ(r.Control("rep_album_B")["text"].string, "C:\\Albums\\Pendant");
@@ -246,9 +252,10 @@ TEST(Viewer, ChosenProgramIsConfirmedAndUsedButNotMarkedAsAChange) {
     UseSearchPath(s, emptyPath.Path());
     WriteShow(s);
     const std::string viewer = (s.DriveC() / "Outils/visionneuse").string();
-    auto r = s.Run("0 choose " + Arg(viewer) + "\n" + c.script +
-                   kOpenPanel + "3000 click SpeedButton_xnview\n3500 click Panel_ouvrir_repA\n5000 keyup 27\n");
-    EXPECT_TRUE(r.Saw("dialog", Quoted("Choix du programme exécutable") + " -> " + Quoted("C:\\Outils\\visionneuse")));
+    auto r = s.Run("0 choose " + Arg(viewer) + "\n" + kOpenPanel + c.script +
+                   "3000 click SpeedButton_xnview\n3500 click Panel_ouvrir_repA\n5000 keyup 27\n");
+    EXPECT_TRUE(r.Saw("dialog", Quoted("Choix du programme exécutable") + " -> " +
+                                    Quoted("C:\\Outils\\visionneuse")));
     EXPECT_TRUE(r.Saw("confirm", Quoted("C:\\Outils\\visionneuse\r\r => Valider") +
                                      (c.confirmed ? " -> yes" : " -> no")));
     const std::string used = c.confirmed ? "C:\\Outils\\visionneuse" : kDefaultViewer;
@@ -331,7 +338,8 @@ TEST(FileManager, OpensTheRenamingFolderAsOneArgument) {
   WriteRecorder(bin.Path() / "xdg-open", out.Path() / "opened");
   WriteShow(s);
   fs::create_directories(s.Host("C:\\Photos\\à trier \"vite\""));
-  auto r = s.Run(kOpenPanel + std::string("3000 edit Edit2 ") + Arg("C:\\Photos\\à trier \"vite\"") + "\n3100 click SpeedButton5\n4000 keyup 27\n");
+  auto r = s.Run(kOpenPanel + std::string("3000 edit Edit2 ") + Arg("C:\\Photos\\à trier \"vite\"") + "\n3100 click SpeedButton5\n",
+                 "/s", 4000);
   EXPECT_EQ(r.Events("open"),
             std::vector<std::string>{Quoted("explorer.exe") + " " + Quoted("C:\\Photos\\à trier \"vite\"") +
                                      " " + Quoted("")});

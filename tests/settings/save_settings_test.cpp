@@ -52,20 +52,6 @@ std::vector<std::string> Snapshot(const InProcessWindow& w) {
   return bytes;
 }
 
-TEST(SaveSettings, WritesEachFileWholeWithCrLfLines) {
-  InProcessWindow w;
-  PrepareEarlierSave(w);
-  w.diapo.SaveSettings();
-  EXPECT_EQ(w.Read(kRoots), "C:\\Photos\r\nC:\\No\xEBl\r\n");
-  EXPECT_EQ(w.Read(kFlags), "true\r\nfalse\r\n");
-  EXPECT_EQ(w.Read(kHistory), "C:\\Photos\\a.jpg\r\nC:\\No\xEBl\\b.jpg\r\n");
-  const auto params = SplitTextLines(w.Read(kParams));
-  ASSERT_EQ(params.size(), 38u);
-  EXPECT_EQ(params[3], "dt0_a = 1234");
-  EXPECT_EQ(w.diapo.dt0_a, 1234);
-  EXPECT_EQ(w.diapo.Label1.Caption(), " Sauvegarde des paramètres"_cp);
-}
-
 TEST(SaveSettings, ACutShortSaveLeavesEveryFileOldOrNewNeverHalf) {
   InProcessWindow reference;
   PrepareEarlierSave(reference);

@@ -8,7 +8,6 @@
 #include <set>
 #include <string>
 
-#include "settings/history_trim.h"
 #include "settings/in_process_window.h"
 #include "util/text_lines.h"
 
@@ -163,33 +162,6 @@ TEST(SettingsCatalogue, YearLabelFollowsItsCheckBox) {
     w.diapo.Panel1.SetVisible(false);
     w.diapo.LoadSettings();
     EXPECT_EQ(w.diapo.Label_an.Visible(), ticked);
-  }
-}
-
-TEST(NewestEntries, KeepsTheLastEntriesInOrder) {
-  auto numbered = [](int count) {
-    std::vector<Text> lines;
-    for (int i = 0; i < count; ++i) lines.push_back(std::to_string(i));
-    return lines;
-  };
-  struct Case {
-    const char* what;
-    int count;
-    int32_t cap;
-    int first;
-    int kept;
-  };
-  const Case cases[] = {
-      {"shorter than the cap", 5, 300, 0, 5},
-      {"exactly the cap", 300, 300, 0, 300},
-      {"one more than the cap", 301, 300, 1, 300},
-      {"a thousand", 1000, 300, 700, 300},
-      {"empty", 0, 300, 0, 0},
-  };
-  for (const auto& c : cases) {
-    auto kept = NewestEntries(numbered(c.count), c.cap);
-    ASSERT_EQ(static_cast<int>(kept.size()), c.kept) << c.what;
-    for (int i = 0; i < c.kept; ++i) EXPECT_EQ(kept[i], std::to_string(c.first + i)) << c.what;
   }
 }
 

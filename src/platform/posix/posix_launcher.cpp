@@ -116,8 +116,10 @@ std::string PosixLauncher::FindOnSearchPath(const std::string& name) const {
   for (;;) {
     std::size_t end = searchPath_.find(':', start);
     std::string folder = searchPath_.substr(start, end == std::string::npos ? end : end - start);
-    if (folder.empty()) folder = ".";
-    if (std::string candidate = folder + "/" + name; IsExecutableFile(candidate)) return candidate;
+    // An empty entry would mean the current folder; a program is never taken from there.
+    if (!folder.empty()) {
+      if (std::string candidate = folder + "/" + name; IsExecutableFile(candidate)) return candidate;
+    }
     if (end == std::string::npos) return std::string();
     start = end + 1;
   }

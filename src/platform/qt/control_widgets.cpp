@@ -49,12 +49,28 @@ class ClickTracker {
   bool pressed_ = false;
 };
 
+// A label sizes itself to its caption: a colour of its own shows behind its text only, not across
+// the whole width it was designed with (the title line is 1400 pixels wide).
 class ClickableLabel : public QLabel {
  public:
   ClickableLabel(QWidget* parent, std::function<void()> clicked)
       : QLabel(parent), clicked_(std::move(clicked)) {}
+  // An invalid colour: the parent shows through.
+  void SetBackground(const QColor& colour) {
+    background_ = colour;
+    update();
+  }
 
  protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (background_.isValid() && !text().isEmpty()) {
+      QPainter painter(this);
+      QRect area = rect();
+      if (!wordWrap()) area.setWidth(std::min(width(), fontMetrics().horizontalAdvance(text()) + 4));
+      painter.fillRect(area, background_);
+    }
+    QLabel::paintEvent(event);
+  }
   void mousePressEvent(QMouseEvent* event) override { tracker_.Press(event); }
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (tracker_.Release(this, event)) clicked_();
@@ -63,6 +79,7 @@ class ClickableLabel : public QLabel {
  private:
   std::function<void()> clicked_;
   ClickTracker tracker_;
+  QColor background_;
 };
 
 // A raised panel with its caption: centred when it holds nothing else, as a heading otherwise.
@@ -115,6 +132,12 @@ class LabelControl : public ControlWidget {
   }
 
  protected:
+  void ApplyColors() override {
+    ControlWidget::ApplyColors();
+    label_->setAutoFillBackground(false);
+    const int32_t color = GetControl().Color();
+    label_->SetBackground(color == colors::kBtnFace ? QColor() : ToQColor(color));
+  }
   void Relayout() override {
     // A label two lines high or more wraps its words, as a multi-line caption is designed.
     label_->setWordWrap(label_->height() >= 2 * label_->fontMetrics().lineSpacing());
@@ -238,23 +261,24 @@ class RadioGroupControl : public ControlWidget {
   }
 
  protected:
-  // Items in equal rows below the caption; more columns when the rows would not fit, filled
-  // column after column.
+  // Items in equal rows inside the frame, below the caption; more columns when the rows would not
+  // fit, filled column after column.
   void Relayout() override {
     if (buttons_.empty()) return;
     const int count = static_cast<int>(buttons_.size());
-    const int top = box_->fontMetrics().height() + 2;
+    const QRect inside = box_->contentsRect();
     const int rowHeight = std::max(box_->fontMetrics().height() + 2, 16);
-    const int available = std::max(box_->height() - top - 2, rowHeight);
+    const int available = std::max(inside.height(), rowHeight);
     const int fittingRows = std::max(1, available / rowHeight);
     const int columns = (count + fittingRows - 1) / fittingRows;
     const int rows = (count + columns - 1) / columns;
-    const int columnWidth = std::max(1, (box_->width() - 12) / columns);
+    const int columnWidth = std::max(1, (inside.width() - 8) / columns);
     const int pitch = std::max(rowHeight, available / rows);
     for (int i = 0; i < count; ++i) {
       const int column = i / rows;
       const int row = i % rows;
-      buttons_[static_cast<size_t>(i)]->setGeometry(8 + column * columnWidth, top + row * pitch,
+      buttons_[static_cast<size_t>(i)]->setGeometry(inside.left() + 4 + column * columnWidth,
+                                                    inside.top() + row * pitch + (pitch - rowHeight) / 2,
                                                     columnWidth - 4, rowHeight);
     }
   }
