@@ -178,7 +178,7 @@ void Tdiapo::SetDesignValues() {
   for (int row = 0; row < 6; ++row) {
     for (int col = 0; col < 2; ++col) {
       if (Edit* e = durations[row][col]) {
-        Place(*e, 1476 + col * 50, 56 + row * 23, 46, 21);
+        Place(*e, 1476 + col * 50, 63 + row * 22, 46, 21);
         e->SetText("2000");
       }
     }

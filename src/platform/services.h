@@ -52,6 +52,9 @@ struct LaunchArgument {
   bool isProgramPath = false;
 };
 
+// The shell's answer when the program to open is not found.
+constexpr int kShellFileNotFound = 2;
+
 class Launcher {
  public:
   virtual ~Launcher() = default;
@@ -61,6 +64,8 @@ class Launcher {
                                    const std::vector<LaunchArgument>& arguments) = 0;
   // Waits up to timeoutMs for the process to end; true when it has ended.
   virtual bool WaitFor(int process, int timeoutMs) = 0;
+  // The program stops waiting for a process it started: it is collected whenever it ends.
+  virtual void Release(int process) = 0;
   // The shell's "open" request: 2 when the program is not found, above 32 on success.
   virtual int ShellOpen(const Text& program, const Text& parameters, const Text& directory) = 0;
 };

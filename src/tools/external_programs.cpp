@@ -10,7 +10,6 @@ using namespace literals;
 namespace {
 
 // The shell's answer when the program to open is not there.
-constexpr int kShellFileNotFound = 2;
 constexpr int kViewerWaitSliceMs = 200;
 
 constexpr const char* kManualName = "Lumivel_Manuel.pdf";
@@ -43,9 +42,19 @@ void Tdiapo::Panel_ouvrir_rep_imgClick(Control* sender) {
   // A viewer that cannot start is silent. While it runs, the window keeps handling its messages.
   auto process = services_.launcher.Start(command.commandLine, command.program, command.arguments);
   if (process) {
+    // A restart of the show unwinds this wait; the viewer then runs on and is collected later.
+    struct Waiting {
+      Launcher& launcher;
+      int process;
+      bool ended = false;
+      ~Waiting() {
+        if (!ended) launcher.Release(process);
+      }
+    } waiting{services_.launcher, *process};
     do {
       app_.ProcessMessages();
     } while (!services_.launcher.WaitFor(*process, kViewerWaitSliceMs));
+    waiting.ended = true;
   }
   // "répertoire ET nom (relance obligatoire)": the program ends with the viewer, without the quit
   // procedure, so nothing is saved and the exit code is the plain 0.

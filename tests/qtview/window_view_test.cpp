@@ -297,13 +297,13 @@ TEST_F(WindowViewTest, AHiddenLongListIsBuiltWhenItShowsAndThenGrowsByItsNewLine
 }
 
 TEST(CheckListView, ACheckClickTicksTheLineThenClicksTheList) {
+  ControlSet set;
+  Panel form{set, "diapo", nullptr, ControlKind::Form};
+  CheckListBox roots{set, "CheckListBox_rep", &form};
   PosixFileSystem fs{DriveMap{}};
   QtToolkit toolkit{fs};
   Application app{toolkit};
   toolkit.SetApplication(&app);
-  ControlSet set;
-  Panel form{set, "diapo", nullptr, ControlKind::Form};
-  CheckListBox roots{set, "CheckListBox_rep", &form};
   roots.SetBounds(10, 10, 400, 150);
   roots.SetCheckedLines({"C:\\Photos", "D:\\Images"}, {true, false});
   std::vector<std::string> log;
@@ -322,40 +322,39 @@ TEST(CheckListView, ACheckClickTicksTheLineThenClicksTheList) {
   QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, QPoint(line.left() + 8, line.center().y()));
   EXPECT_TRUE(roots.LineChecked(1));
   EXPECT_EQ(log, std::vector<std::string>{"click 1 ticked"});
-  toolkit.DetachWindow();
 }
 
 TEST(TimerView, TicksRunTheTimerHandler) {
+  ControlSet set;
+  Panel form{set, "diapo", nullptr, ControlKind::Form};
+  Timer timer{set, "Timer1", &form};
   PosixFileSystem fs{DriveMap{}};
   QtToolkit toolkit{fs};
   Application app{toolkit};
   toolkit.SetApplication(&app);
-  ControlSet set;
-  Panel form{set, "diapo", nullptr, ControlKind::Form};
-  Timer timer{set, "Timer1", &form};
   timer.intervalMs = 10;
   int ticks = 0;
   timer.OnTimer = [&] { ++ticks; };
   toolkit.AttachWindow(WindowBinding{&set, &form, {}, &timer});
-  while (ticks < 3) toolkit.WaitAndProcessEvent();
+  for (int wait = 0; wait < 1000 && ticks < 3; ++wait) toolkit.WaitAndProcessEvent();
+  ASSERT_GE(ticks, 3);
   timer.enabled = false;
   const int seen = ticks;
   QTest::qWait(50);
   EXPECT_EQ(ticks, seen) << "a disabled timer runs nothing";
-  toolkit.DetachWindow();
 }
 
 TEST(SnapshotView, APlacedPictureAndABoxAreSavedAsNumberedPngFiles) {
   testing::TempDir folder;
   qputenv("LUMIVEL_SNAPSHOTS", QByteArray::fromStdString(folder.Path().string()));
+  ControlSet set;
+  Panel form{set, "diapo", nullptr, ControlKind::Form};
+  PictureBox image{set, "Image2", &form};
   PosixFileSystem fs{DriveMap{}};
   QtToolkit toolkit{fs};
   qunsetenv("LUMIVEL_SNAPSHOTS");
   Application app{toolkit};
   toolkit.SetApplication(&app);
-  ControlSet set;
-  Panel form{set, "diapo", nullptr, ControlKind::Form};
-  PictureBox image{set, "Image2", &form};
   toolkit.AttachWindow(WindowBinding{&set, &form, {}, nullptr});
 
   image.SetPicture(QuarterScalePicture());

@@ -36,6 +36,7 @@ class RecordingLauncher : public Launcher {
   std::optional<int> Start(const Text& commandLine, const LaunchArgument& program,
                            const std::vector<LaunchArgument>& arguments) override;
   bool WaitFor(int process, int timeoutMs) override { return real_.WaitFor(process, timeoutMs); }
+  void Release(int process) override { real_.Release(process); }
   int ShellOpen(const Text& program, const Text& parameters, const Text& directory) override;
 
  private:

@@ -19,7 +19,7 @@ namespace {
 
 // The shell's answers, as the program reads them.
 constexpr int kOpened = 42;
-constexpr int kFileNotFound = 2;
+constexpr int kFileNotFound = kShellFileNotFound;
 constexpr int kPathNotFound = 3;
 constexpr int kAccessDenied = 5;
 
@@ -207,12 +207,16 @@ int PosixLauncher::ShellOpen(const Text& program, const Text& parameters, const 
   posix_spawn_file_actions_destroy(&actions);
   if (error != 0) return error == ENOENT ? kFileNotFound : kAccessDenied;
   // Nobody waits for an opened document's program; this collects it when it ends.
-  std::thread([pid] {
+  Release(pid);
+  return kOpened;
+}
+
+void PosixLauncher::Release(int process) {
+  std::thread([process] {
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(process, &status, 0) < 0 && errno == EINTR) {
     }
   }).detach();
-  return kOpened;
 }
 
 }  // namespace lumivel

@@ -23,6 +23,7 @@ class PosixLauncher : public Launcher {
   std::optional<int> Start(const Text& commandLine, const LaunchArgument& program,
                            const std::vector<LaunchArgument>& arguments) override;
   bool WaitFor(int process, int timeoutMs) override;
+  void Release(int process) override;
   // Starts the program detached (a reaper collects it); 42 when started, 2 when the program is
   // not found, 3 when the working folder is missing, 5 when it could not be started.
   int ShellOpen(const Text& program, const Text& parameters, const Text& directory) override;
