@@ -57,7 +57,7 @@ void Tdiapo::WalkDirectory(const Text& dir) {
     if (EntriesSeen % kEntriesPerProgressStep == 0) Label1.SetCaption(std::to_string(EntriesSeen));
     if (entry.name != "." && entry.name != "..") {
       if (IsPictureFile(entry)) FilterPicture(dir, dir + "\\" + entry.name, entry);
-      if (entry.isDirectory && RadioGroup_sous_rep_recursif.ItemIndex() > 0) {
+      if (entry.isDirectory && !entry.isLink && RadioGroup_sous_rep_recursif.ItemIndex() > 0) {
         WalkDirectory(dir + "\\" + entry.name);
       }
     }

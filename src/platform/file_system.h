@@ -15,6 +15,9 @@ struct DirEntry {
   Text name;
   bool isDirectory = false;
   int64_t size = 0;
+  // A symbolic link (to a file or a folder); walks do not descend through linked folders, which
+  // may loop back on themselves.
+  bool isLink = false;
 };
 
 struct LocalDateTime {
@@ -28,7 +31,7 @@ class FileSystem {
   virtual bool FileExists(const Text& path) const = 0;
   virtual bool DirectoryExists(const Text& path) const = 0;
   // Every entry in the order the file system lists it, "." and ".." included; names that have no
-  // code page 1252 form are left out, since they could not be opened again by their stored name.
+  // code page 1252 form, or hold a backslash, are left out, since no program path could name them.
   // Nothing when the folder cannot be listed.
   virtual std::optional<std::vector<DirEntry>> ListDirectory(const Text& dir) const = 0;
   // -1 when the file is missing or cannot be opened.

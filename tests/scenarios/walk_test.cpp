@@ -332,5 +332,18 @@ TEST(Walk, EntriesThatCannotBeReadArePassedOver) {
   EXPECT_TRUE(s.Exists(kMarkerFile));
 }
 
+TEST(Walk, LinkedFoldersAreNotDescendedSoLoopsCannotHangTheWalk) {
+  Scenario s;
+  WriteFiles(s, {"C:\\Photos\\a.jpg", "C:\\Ailleurs\\b.jpg"});
+  const auto photos = s.Host("C:\\Photos");
+  std::filesystem::create_directory_symlink(".", photos / "moi");
+  std::filesystem::create_directory_symlink("..", photos / "parent");
+  std::filesystem::create_directory_symlink(s.Host("C:\\Ailleurs"), photos / "ailleurs");
+  WriteRoots(s, {{"C:\\Photos", true}});
+  auto r = s.Run("", "/s", kRunMs);
+  EXPECT_EQ(r.State("ImageCount").Int(), 1);
+  EXPECT_EQ(ReadIndexFiles(s).directories, "C:\\Photos\r\n");
+}
+
 }  // namespace
 }  // namespace lumivel::testing

@@ -128,11 +128,15 @@ std::optional<std::vector<DirEntry>> PosixFileSystem::ListDirectory(const Text& 
     DirEntry entry;
     bool lossless = false;
     entry.name = Utf8ToCp1252(e->d_name, &lossless);
-    if (!lossless) continue;
+    if (!lossless || entry.name.find('\\') != Text::npos) continue;
+    entry.isLink = e->d_type == DT_LNK;
     if (e->d_type == DT_DIR) {
       entry.isDirectory = true;
     } else {
       struct stat st {};
+      if (e->d_type == DT_UNKNOWN && fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        entry.isLink = S_ISLNK(st.st_mode);
+      }
       if (fstatat(fd, e->d_name, &st, 0) == 0) {
         entry.isDirectory = S_ISDIR(st.st_mode);
         entry.size = entry.isDirectory ? 0 : static_cast<int64_t>(st.st_size);
