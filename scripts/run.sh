@@ -9,11 +9,6 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 build="${LUMIVEL_BUILD_DIR:-$here/build}"
 LUMIVEL_BUILD_DIR="$build" bash "$here/scripts/build.sh"
 
-# The manual, for the help button, once the project has a way to install it.
-if [ -f "$here/scripts/install-manual.sh" ]; then
-  bash "$here/scripts/install-manual.sh"
-fi
-
 # Drive C as the program maps it; the data folder C:\Lumivel is matched without regard to case.
 drive_c="${LUMIVEL_DRIVE_C:-${XDG_DATA_HOME:-${HOME:-/tmp}/.local/share}/lumivel/drive_c}"
 mkdir -p "$drive_c"
@@ -26,6 +21,11 @@ if [ -z "$(find "$data_dir" -maxdepth 1 -type f -iname lumivel.rep -print -quit 
   printf 'C:\\Photos exemple\r\n' > "$data_dir/lumivel.rep"
   printf 'true\r\n' > "$data_dir/lumivel.repflag"
 fi
+
+# The manual for the help button ("?"), when missing or older than the one just built.
+mkdir -p "$data_dir"
+[ "$data_dir/Lumivel_Manuel.pdf" -nt "$build/Lumivel_Manuel.pdf" ] ||
+  cp "$build/Lumivel_Manuel.pdf" "$data_dir/Lumivel_Manuel.pdf"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/lumivel" /s

@@ -4,6 +4,21 @@
 
 namespace lumivel {
 
+bool IsTextBox(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::ComboBox; }
+
+bool TakesFocusOnClick(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioGroup:
+    case ControlKind::ListBox:
+    case ControlKind::CheckListBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ControlSet::Register(Control* control) {
   all_.push_back(control);
   byName_[control->Name()] = control;

@@ -21,6 +21,11 @@ enum class ControlKind {
   Picture, Bevel, ComboBox, GroupBox, Timer
 };
 
+// Edit boxes (a combo box's text field too): keys typed there belong to the text.
+bool IsTextBox(ControlKind kind);
+// Controls other than text boxes that a click gives the focus to; panels and labels do not take it.
+bool TakesFocusOnClick(ControlKind kind);
+
 // Colours as the program stores them: 0x00BBGGRR, or a system colour with the top byte 0xFF.
 namespace colors {
 constexpr int32_t kBlack = 0x000000;

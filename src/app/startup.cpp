@@ -21,6 +21,10 @@ void Tdiapo::FormCreate() {
   ScreenWidth = toolkit_.ScreenWidth();
   ScreenHeight = toolkit_.ScreenHeight();
   Form.SetBounds(0, 0, ScreenWidth, ScreenHeight);
+  // The corner labels keep their right edges on the window's right edge as it takes the screen.
+  for (Label* corner : {&Label_an, &Label_options, &Label_mois}) {
+    corner->SetLeft(ScreenWidth - corner->Width());
+  }
   ImageIndexRecords.SetLength(1);
   Label3.SetCaption("paramètre ligne de commande = <"_cp + ChooseRunMode(argument1_).secondCharacter + ">");
   ListBox_rep.Clear();

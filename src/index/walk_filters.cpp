@@ -268,11 +268,4 @@ bool PassesWalkFilters(const PreparedWalkFilters& filters, const Text& dir, cons
   return filters.JudgeDirectory(dir).AcceptsFile(FileNamePart(path));
 }
 
-int FindDirectoryIgnoringCase(const std::vector<Text>& list, const Text& dir) {
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    if (SameTextIgnoringCase(list[i], dir)) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 }  // namespace lumivel

@@ -110,8 +110,4 @@ class PreparedWalkFilters {
 // directory, JudgeDirectory once and AcceptsFile per file give the same answers faster.
 bool PassesWalkFilters(const PreparedWalkFilters& filters, const Text& dir, const Text& path);
 
-// The line of the list equal to dir without regard to letter case, searched from the first; -1
-// when there is none.
-int FindDirectoryIgnoringCase(const std::vector<Text>& list, const Text& dir);
-
 }  // namespace lumivel

@@ -1,6 +1,7 @@
 #pragma once
 // How large a JPEG must be decoded for the chosen effect, asked before the picture's own size is
-// known: the loader picks the smallest reduction whose pixels still cover this size, so the view
+// known: the loader picks the smallest of 1/8, 1/4, 1/2 and full size whose pixels still cover
+// this size (the reductions libjpeg-turbo decodes fastest), so the view
 // never enlarges pixels yet a camera photo shown on a screen is not decoded at full size.
 #include <cstdint>
 

@@ -298,13 +298,5 @@ TEST(WordFilterTest, BoxStateDecidesWhetherTheFilterRuns) {
   EXPECT_TRUE(Keeps(WordSettings(true, "a,,b"), "C:\\Photos\\xyz"));
 }
 
-TEST(FindDirectoryIgnoringCaseTest, FindsTheFirstEqualLine) {
-  const std::vector<Text> list = {"C:\\Photos\\A", "C:\\Photos\\Été"_cp, "c:\\photos\\a"};
-  EXPECT_EQ(FindDirectoryIgnoringCase(list, "c:\\PHOTOS\\a"), 0);
-  EXPECT_EQ(FindDirectoryIgnoringCase(list, "C:\\Photos\\été"_cp), 1);
-  EXPECT_EQ(FindDirectoryIgnoringCase(list, "C:\\Photos"), -1);
-  EXPECT_EQ(FindDirectoryIgnoringCase({}, "C:\\Photos"), -1);
-}
-
 }  // namespace
 }  // namespace lumivel

@@ -137,21 +137,6 @@ int ArgInt(const ScriptEvent& event, std::size_t i) {
   return std::stoi(event.args[i]);
 }
 
-bool Focusable(const Control& c) {
-  switch (c.Kind()) {
-    case ControlKind::Edit:
-    case ControlKind::ComboBox:
-    case ControlKind::Button:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioGroup:
-    case ControlKind::ListBox:
-    case ControlKind::CheckListBox:
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
 void HeadlessToolkit::Apply(const ScriptEvent& event) {
@@ -181,7 +166,7 @@ void HeadlessToolkit::Apply(const ScriptEvent& event) {
     window_.controls->SetFocus(FindControl(first));
   } else if (verb == "click") {
     Control* control = FindControl(first);
-    if (Focusable(*control)) window_.controls->SetFocus(control);
+    if (IsTextBox(control->Kind()) || TakesFocusOnClick(control->Kind())) window_.controls->SetFocus(control);
     if (auto* box = dynamic_cast<CheckBox*>(control)) {
       box->SetChecked(!box->Checked());
     } else {

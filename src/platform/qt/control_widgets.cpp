@@ -547,19 +547,4 @@ std::unique_ptr<ControlWidget> MakeControlWidget(Control& control, QWidget* pare
   return nullptr;
 }
 
-bool TakesFocusOnClick(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Button:
-    case ControlKind::CheckBox:
-    case ControlKind::RadioGroup:
-    case ControlKind::ListBox:
-    case ControlKind::CheckListBox:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool IsTextBox(ControlKind kind) { return kind == ControlKind::Edit || kind == ControlKind::ComboBox; }
-
 }  // namespace lumivel

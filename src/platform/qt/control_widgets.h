@@ -56,9 +56,4 @@ class ControlWidget {
 std::unique_ptr<ControlWidget> MakeControlWidget(Control& control, QWidget* parent,
                                                  const Deliver& deliver);
 
-// Whether a control of this kind takes the focus when clicked (so an edit box left for it runs its
-// exit handler). Edit boxes take it through the keyboard focus itself.
-bool TakesFocusOnClick(ControlKind kind);
-bool IsTextBox(ControlKind kind);
-
 }  // namespace lumivel
