@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/posix/posix_file_system.h"
+#include "support/recorder_script.h"
 #include "support/test_support.h"
 
 namespace lumivel {
@@ -23,35 +24,12 @@ namespace {
 using testing::ReadHostFile;
 using testing::TempDir;
 namespace fs = std::filesystem;
+using testing::AwaitRecord;
+using testing::WriteRecorder;
 
 constexpr int kOpened = 42;
 constexpr int kFileNotFound = 2;
 constexpr int kPathNotFound = 3;
-
-// Writes an executable shell script that records its working folder and then its arguments, one
-// a line, into `record` (written whole, then renamed, so a reader never sees half of it).
-void WriteRecorder(const fs::path& script, const fs::path& record, const std::string& extra = "") {
-  fs::create_directories(script.parent_path());
-  std::ofstream out(script, std::ios::binary | std::ios::trunc);
-  out << "#!/bin/sh\n"
-      << "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" << record.string() << ".tmp'\n"
-      << "mv '" << record.string() << ".tmp' '" << record.string() << "'\n"
-      << extra;
-  out.close();
-  fs::permissions(script, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read);
-}
-
-// The lines a recorder wrote, once it has written them; nothing if it never does.
-std::optional<std::vector<std::string>> AwaitRecord(const fs::path& record) {
-  for (int i = 0; i < 1000 && !fs::exists(record); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  if (!fs::exists(record)) return std::nullopt;
-  std::vector<std::string> lines;
-  std::istringstream in(ReadHostFile(record));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
 
 struct Fixture {
   TempDir c;      // drive C

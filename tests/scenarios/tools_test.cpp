@@ -14,6 +14,7 @@
 #include "index/image_index.h"
 #include "platform/headless/transcript.h"
 #include "support/picture_factory.h"
+#include "support/recorder_script.h"
 #include "support/scenario.h"
 
 namespace lumivel::testing {
@@ -64,31 +65,6 @@ std::string Arg(const std::string& text) {
 // Outside programs are looked for in this folder only, so the machine's own never answer.
 void UseSearchPath(Scenario& s, const fs::path& folder) {
   s.environment.push_back("PATH=" + folder.string());
-}
-
-// A shell script that records its working folder and arguments, one a line, into `record`
-// (whole, by a rename), then runs `extra`.
-void WriteRecorder(const fs::path& script, const fs::path& record, const std::string& extra = "") {
-  fs::create_directories(script.parent_path());
-  std::ofstream out(script, std::ios::binary | std::ios::trunc);
-  out << "#!/bin/sh\n"
-      << "{ pwd; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > '" << record.string() << ".tmp'\n"
-      << "/bin/mv '" << record.string() << ".tmp' '" << record.string() << "'\n"
-      << extra;
-  out.close();
-  fs::permissions(script, fs::perms::owner_all);
-}
-
-// What a detached program recorded, once it has; nothing if it never does.
-std::optional<std::vector<std::string>> AwaitRecord(const fs::path& record) {
-  for (int i = 0; i < 1000 && !fs::exists(record); ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  if (!fs::exists(record)) return std::nullopt;
-  std::vector<std::string> lines;
-  std::istringstream in(ReadHostFile(record));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
 }
 
 // The space bar opens the control panel, whose buttons a person then clicks.

@@ -16,6 +16,7 @@ namespace lumivel {
 namespace {
 
 using namespace literals;
+using testing::ErrorOf;
 
 const Text kParamFile = "C:\\lumivel\\lumivel_var.prm";
 
@@ -23,17 +24,6 @@ PosixFileSystem DriveC(const testing::TempDir& dir) {
   DriveMap drives;
   drives.Map('C', dir.Path().string());
   return PosixFileSystem(drives);
-}
-
-// The message of the error that `action` raises, or a note that it raised none.
-template <typename Action>
-Text ErrorOf(Action action) {
-  try {
-    action();
-  } catch (const ProgramError& error) {
-    return error.Message();
-  }
-  return "(no error)";
 }
 
 TEST(ParamReadText, LookupRules) {

@@ -22,16 +22,6 @@ const Text kQueue = "C:\\lumivel\\image_rep_crt.txt";
 // In the order the save writes them.
 const Text kSavedFiles[] = {kRoots, kFlags, kParams, kHistory};
 
-template <typename Action>
-Text ErrorOf(Action action) {
-  try {
-    action();
-  } catch (const ProgramError& error) {
-    return error.Message();
-  }
-  return "(no error)";
-}
-
 // Files from an earlier save, each unlike what the next save writes, and a window whose state
 // differs from them in every file.
 void PrepareEarlierSave(InProcessWindow& w) {

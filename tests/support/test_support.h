@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "util/cp1252.h"
+#include "util/errors.h"
 #include "util/message_sink.h"
 
 namespace lumivel::testing {
@@ -32,5 +33,16 @@ class RecordingMessages : public MessageSink {
 };
 
 std::string ReadHostFile(const std::filesystem::path& path);
+
+// The message of the program error that `action` raises, or a note that it raised none.
+template <typename Action>
+Text ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const ProgramError& error) {
+    return error.Message();
+  }
+  return "(no error)";
+}
 
 }  // namespace lumivel::testing
