@@ -2,35 +2,27 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/key_codes.h"
 #include "app/tdiapo.h"
 
 namespace lumivel {
 
 using namespace literals;
 
-namespace {
-constexpr int kKeyEsc = 27;
-constexpr int kKeyQ = 81;
-constexpr int kKeyF3 = 114;
-constexpr int kKeySpace = 32;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
-}  // namespace
-
 void Tdiapo::FormKeyUp(Control* sender, int key, bool /*shift*/) {
   // Key preview: a key released in a text box belongs to the text.
   if (dynamic_cast<const Edit*>(controls_.Focused())) return;
   StopShow = true;
   LastKey = key;
-  if (key == kKeyEsc || key == kKeyQ) {
+  if (key == keys::kEsc || key == keys::kQ) {
     QuitProgram();
     return;
   }
-  if (key == kKeyF3) {
+  if (key == keys::kF3) {
     Button_tout_le_repClick(sender);
     return;
   }
-  if (key == kKeySpace) {
+  if (key == keys::kSpace) {
     ClearResetMark();
     LastKey = 0;
     Panel1.SetVisible(!Panel1.Visible());
@@ -51,7 +43,7 @@ void Tdiapo::FormKeyUp(Control* sender, int key, bool /*shift*/) {
     app_.QueueShow();
     return;
   }
-  if (key == kKeyLeft || key == kKeyRight) app_.QueueShow();
+  if (key == keys::kLeft || key == keys::kRight) app_.QueueShow();
 }
 
 void Tdiapo::Timer1Timer() {
@@ -77,7 +69,7 @@ void Tdiapo::CenterMouseCursor() {
 }
 
 void Tdiapo::QuitProgram() {
-  if (LastKey == kKeySpace) return;
+  if (LastKey == keys::kSpace) return;
   if (ResetOnQuit) {
     services_.fs.DeleteFile(paths::kMarkerFile);
     services_.fs.DeleteFile(paths::kQueueFile);

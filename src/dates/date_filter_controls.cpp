@@ -4,12 +4,11 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "app/key_codes.h"
 #include "app/tdiapo.h"
 
 namespace lumivel {
 namespace {
-
-constexpr int kKeyEnter = 13;
 
 // Which rows of boxes each kind of date range needs, by item of RadioGroup_filtre_date.
 struct DateRows {
@@ -59,11 +58,11 @@ void Tdiapo::Edit_ne_contient_pasChange() {
 }
 
 void Tdiapo::Edit_contientKeyDown(int key) {
-  if (key == kKeyEnter) SpeedButton_valider_filtreClick();
+  if (key == keys::kEnter) SpeedButton_valider_filtreClick();
 }
 
 void Tdiapo::Edit_ne_contient_pasKeyDown(int key) {
-  if (key == kKeyEnter) SpeedButton_valider_filtreClick();
+  if (key == keys::kEnter) SpeedButton_valider_filtreClick();
 }
 
 }  // namespace lumivel

@@ -2,6 +2,7 @@
 // the controls, and the saved history.
 #include <string>
 
+#include "app/key_codes.h"
 #include "settings/history_trim.h"
 #include "settings/param_list.h"
 #include "settings/settings_catalogue.h"
@@ -12,8 +13,6 @@ namespace lumivel {
 using namespace literals;
 
 namespace {
-
-constexpr int kSpaceBar = 32;
 
 // Giving a control a different value runs its change or click handler, as a user's edit would;
 // the load relies on that (it may set SettingsChanged).
@@ -95,7 +94,7 @@ void Tdiapo::LoadSettings() {
   // The index is loaded after the settings, so it is still empty here: the options panel opens as
   // the space bar opens it and stays open, with the pointer, while the index is loaded or rebuilt.
   if (ImageCount() == 0) {
-    FormKeyUp(&Form, kSpaceBar, false);
+    FormKeyUp(&Form, keys::kSpace, false);
     // No show runs yet at start-up, so the run the key asked for happens now; with no picture it
     // returns at once, and nothing is left queued should a later start-up step fail.
     if (app_.ShowQueued()) RunShow();

@@ -1,4 +1,5 @@
 // Stepping through the history from the options panel, and replaying it when the panel closes.
+#include "app/key_codes.h"
 #include "app/tdiapo.h"
 #include "show/title_line.h"
 
@@ -24,14 +25,14 @@ void Tdiapo::ResumeFromHistory() {
   Panel1.SetTop(savedTop);
 }
 
-void Tdiapo::Button_retourClick() { FormKeyUp(&Button_retour, 37, false); }
+void Tdiapo::Button_retourClick() { FormKeyUp(&Button_retour, keys::kLeft, false); }
 
-void Tdiapo::Button_avanceClick() { FormKeyUp(&Button_avance, 39, false); }
+void Tdiapo::Button_avanceClick() { FormKeyUp(&Button_avance, keys::kRight, false); }
 
 void Tdiapo::Panel_continuer_clik() {
   SaveSettings();
   ListBox_rep.SetVisible(false);
-  FormKeyUp(&Panel_continuer, 32, false);
+  FormKeyUp(&Panel_continuer, keys::kSpace, false);
 }
 
 }  // namespace lumivel

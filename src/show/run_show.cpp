@@ -2,6 +2,7 @@
 // history, until a key stops it or a new run takes its place.
 #include <string>
 
+#include "app/key_codes.h"
 #include "app/tdiapo.h"
 #include "show/history_ring.h"
 #include "show/title_line.h"
@@ -14,10 +15,6 @@ namespace lumivel {
 using namespace literals;
 
 namespace {
-
-constexpr int32_t kArrowUsed = -10;
-constexpr int kKeyLeft = 37;
-constexpr int kKeyRight = 39;
 
 // The runtime's error for a list position that does not exist.
 const Text& LineAt(const ListBox& list, int32_t position) {
@@ -94,12 +91,12 @@ void Tdiapo::NewPictureTurn() {
 }
 
 void Tdiapo::BrowseTurn() {
-  if (LastKey == kKeyLeft) {
+  if (LastKey == keys::kLeft) {
     --HistoryPos;
-    LastKey = kArrowUsed;
-  } else if (LastKey == kKeyRight) {
+    LastKey = keys::kArrowUsed;
+  } else if (LastKey == keys::kRight) {
     ++HistoryPos;
-    LastKey = kArrowUsed;
+    LastKey = keys::kArrowUsed;
   }
   const int32_t count = ListBox_passee.Count();
   ClampInt(HistoryPos, 0, count - 1);
@@ -112,7 +109,7 @@ void Tdiapo::BrowseTurn() {
   CurrentImagePath = HistoryEntry(HistoryPos);
   Label5.SetCaption(std::to_string(HistoryPos));
   Label13.SetCaption(std::to_string(n) + " images");
-  if (CurrentImagePath != LastShownPath || LastKey == kArrowUsed) {
+  if (CurrentImagePath != LastShownPath || LastKey == keys::kArrowUsed) {
     ShowTitle(BrowseTitle(RadioGroup_titre_ecran.ItemIndex(), HistoryPos, n, CurrentImagePath));
     ShowPictureTurn();
   }

@@ -2,6 +2,7 @@
 // picture stays; plus the short tone of the history keys.
 #include <string>
 
+#include "app/key_codes.h"
 #include "app/tdiapo.h"
 #include "show/effect_geometry.h"
 #include "show/tone.h"
@@ -11,7 +12,6 @@ namespace lumivel {
 
 namespace {
 
-constexpr int32_t kArrowUsed = -10;
 constexpr int kWaitStepMs = 100;
 constexpr int kBadPicturePauseMs = 2000;
 
@@ -27,7 +27,7 @@ void Tdiapo::ShowEffect(const Text& path) {
     ResetAndQuit();
     return;
   }
-  if (LastKey == kArrowUsed) {
+  if (LastKey == keys::kArrowUsed) {
     PlayTone(640, 20, 30);
     LastKey = 0;
     return;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/services.h"
+#include "app/key_codes.h"
 #include "util/cp1252.h"
 
 namespace lumivel {
@@ -19,7 +20,7 @@ enum class ViewerSender {
 };
 
 // Key code of F3: with it as LastKey every sender asks for the slideshow.
-inline constexpr int32_t kSlideshowKey = 114;
+inline constexpr int32_t kSlideshowKey = keys::kF3;
 
 struct ViewerRequest {
   ViewerSender sender = ViewerSender::Other;

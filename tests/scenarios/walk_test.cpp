@@ -49,6 +49,26 @@ void ExpectNothingKept(const Scenario& s, const ScenarioResult& r, const std::st
   EXPECT_FALSE(s.Exists(kRecordFile)) << why;
 }
 
+// Walks one picture in each of `folders` under C:\\Photos with the given settings lines and checks
+// the index holds exactly the pictures of `kept`, byte for byte.
+void ExpectFoldersKept(const std::vector<std::string>& folders, const std::vector<std::string>& params,
+                       const std::vector<std::string>& kept, const char* description) {
+  Scenario s;
+  std::vector<std::string> files;
+  for (const auto& folder : folders) files.push_back("C:\\Photos\\" + folder + "\\p.jpg");
+  WriteFiles(s, files);
+  WriteRoots(s, {{"C:\\Photos", true}});
+  WriteParams(s, params);
+  auto r = s.Run("", "/s", kRunMs);
+  if (kept.empty()) {
+    ExpectNothingKept(s, r, description);
+    return;
+  }
+  const IndexFiles expected = ExpectedIndex(s, {"C:\\Photos"}, true, PicturesOf(kept));
+  EXPECT_EQ(ReadIndexFiles(s).directories, expected.directories) << description;
+  EXPECT_EQ(ReadIndexFiles(s).records, expected.records) << description;
+}
+
 TEST(Walk, SubDirectoryChoiceDecidesWhichFoldersAreRead) {
   const std::vector<std::string> tree = {
       "C:\\Photos\\a.jpg",           "C:\\Photos\\PHOTO.JPG",
@@ -234,22 +254,7 @@ TEST(Walk, DateFilterReadsTheFolderThatHoldsThePicture) {
        {"2013-02 Ski", "2013-01 Montagne", "2012-12 Hiver", "Noël", "2014 Rome"}},
       {"from an empty year", Params(1, "", "", "", ""), {}},
   };
-  for (const auto& c : cases) {
-    Scenario s;
-    std::vector<std::string> files;
-    for (const auto& folder : folders) files.push_back("C:\\Photos\\" + folder + "\\p.jpg");
-    WriteFiles(s, files);
-    WriteRoots(s, {{"C:\\Photos", true}});
-    WriteParams(s, Lines(c.params));
-    auto r = s.Run("", "/s", kRunMs);
-    if (c.kept.empty()) {
-      ExpectNothingKept(s, r, c.description);
-      continue;
-    }
-    const IndexFiles expected = ExpectedIndex(s, {"C:\\Photos"}, true, PicturesOf(c.kept));
-    EXPECT_EQ(ReadIndexFiles(s).directories, expected.directories) << c.description;
-    EXPECT_EQ(ReadIndexFiles(s).records, expected.records) << c.description;
-  }
+  for (const auto& c : cases) ExpectFoldersKept(folders, Lines(c.params), c.kept, c.description);
 }
 
 TEST(Walk, WordFiltersReadOnlyTheLastFolderName) {
@@ -274,22 +279,7 @@ TEST(Walk, WordFiltersReadOnlyTheLastFolderName) {
        folders},
       {"blanks do not separate words", {"CheckBox_contient.Checked = true", "filtre_contient = divers avignon"}, {}},
   };
-  for (const auto& c : cases) {
-    Scenario s;
-    std::vector<std::string> files;
-    for (const auto& folder : folders) files.push_back("C:\\Photos\\" + folder + "\\p.jpg");
-    WriteFiles(s, files);
-    WriteRoots(s, {{"C:\\Photos", true}});
-    WriteParams(s, c.params);
-    auto r = s.Run("", "/s", kRunMs);
-    if (c.kept.empty()) {
-      ExpectNothingKept(s, r, c.description);
-      continue;
-    }
-    const IndexFiles expected = ExpectedIndex(s, {"C:\\Photos"}, true, PicturesOf(c.kept));
-    EXPECT_EQ(ReadIndexFiles(s).directories, expected.directories) << c.description;
-    EXPECT_EQ(ReadIndexFiles(s).records, expected.records) << c.description;
-  }
+  for (const auto& c : cases) ExpectFoldersKept(folders, c.params, c.kept, c.description);
 }
 
 TEST(Walk, MarkerCharactersAnywhereInThePath) {
