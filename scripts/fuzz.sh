@@ -7,17 +7,14 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 shift || true
-bash "$here/scripts/install-deps.sh"
 build="$here/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUMIVEL_FUZZ=ON -DLUMIVEL_SANITIZE=ON -DLUMIVEL_BUILD_QT=OFF >/dev/null
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
   readers=(param_file text_list_file index_records exclusion_file ini_file jpeg_file bmp_file ico_file)
 fi
 targets=(make_corpus)
 for r in "${readers[@]}"; do targets+=("fuzz_$r"); done
-cmake --build "$build" -j "$(nproc)" --target "${targets[@]}"
+bash "$here/scripts/build.sh" fuzz --target "${targets[@]}"
 "$build/make_corpus" "$build/seeds"
 status=0
 printf '%-16s %8s %10s %8s %s\n' reader seconds execs cov result

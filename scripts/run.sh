@@ -6,8 +6,8 @@
 # On a data drive with no settings yet, a sample album is made and chosen as the folder to show.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-build="${LUMIVEL_BUILD_DIR:-$here/build}"
-LUMIVEL_BUILD_DIR="$build" bash "$here/scripts/build.sh"
+build="$here/build"
+bash "$here/scripts/build.sh" dev
 
 # Drive C as the program maps it; the data folder C:\Lumivel is matched without regard to case.
 drive_c="${LUMIVEL_DRIVE_C:-${XDG_DATA_HOME:-${HOME:-/tmp}/.local/share}/lumivel/drive_c}"

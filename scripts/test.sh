@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Installs, builds and runs the whole test suite, then runs it once more under AddressSanitizer and
+# Installs, builds and runs the whole test suite; builds the release as a package is built and
+# checks what it installs and packages; then runs the suite once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
-export QT_QPA_PLATFORM=offscreen
-LUMIVEL_BUILD_DIR="$here/build" bash "$here/scripts/build.sh"
-(cd "$here/build" && ctest --output-on-failure -j "$(nproc)")
-LUMIVEL_BUILD_DIR="$here/build-asan" LUMIVEL_BUILD_TYPE=Debug \
-  bash "$here/scripts/build.sh" -DLUMIVEL_SANITIZE=ON -DLUMIVEL_BUILD_QT=OFF
-(cd "$here/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --output-on-failure -j "$(nproc)")
+cd "$here"
+jobs="$(nproc)"
+bash scripts/build.sh dev
+ctest --preset dev -j "$jobs"
+bash scripts/build.sh release
+bash scripts/build.sh asan
+ctest --preset asan -j "$jobs"

@@ -136,11 +136,12 @@ std::string IniWriteString(std::string_view fileBytes, std::string_view section,
   const std::string keyLine = std::string(Trim(key)) + "=" + std::string(value) + "\r\n";
   if (found.section) {
     const auto& last = found.lines[found.lastOfSection];
-    bytes.insert(last.next, (last.terminated ? "" : "\r\n") + keyLine);
+    bytes.insert(last.next, last.terminated ? keyLine : "\r\n" + keyLine);
     return bytes;
   }
   if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
-  bytes += "[" + std::string(Trim(section)) + "]\r\n" + keyLine;
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + std::string&&.
+  bytes.append("[").append(Trim(section)).append("]\r\n").append(keyLine);
   return bytes;
 }
 

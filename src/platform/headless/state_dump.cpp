@@ -32,7 +32,10 @@ std::string JsonString(const Text& text) {
 
 std::string JsonLines(const std::vector<Text>& lines) {
   std::string out = "[";
-  for (std::size_t i = 0; i < lines.size(); ++i) out += (i ? "," : "") + JsonString(lines[i]);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i) out += ',';
+    out += JsonString(lines[i]);
+  }
   return out + "]";
 }
 
@@ -62,7 +65,8 @@ std::string DumpState(const ControlSet& controls, const Tdiapo* diapo) {
     if (auto* checks = dynamic_cast<const CheckListBox*>(c)) {
       out += ", \"checks\": [";
       for (std::size_t i = 0; i < checks->CheckedFlags().size(); ++i) {
-        out += (i ? "," : "") + Bool(checks->CheckedFlags()[i]);
+        if (i) out += ',';
+        out += Bool(checks->CheckedFlags()[i]);
       }
       out += "]";
     }

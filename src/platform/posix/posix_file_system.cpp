@@ -101,7 +101,8 @@ Text PosixFileSystem::ToProgram(const std::string& hostPath) const {
   if (!matched) return Utf8ToCp1252(host);
   std::string rest = host.substr(bestLength);
   std::replace(rest.begin(), rest.end(), '/', '\\');
-  if (rest.empty() || rest == "\\") rest = "\\";
+  // Not assigned from a literal: GCC 12 at -O3 warns falsely (-Wrestrict) on that assignment.
+  if (rest.empty()) rest.push_back('\\');
   return Text(1, bestLetter) + ":" + Utf8ToCp1252(rest);
 }
 
