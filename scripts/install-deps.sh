@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   groff ghostscript
   xvfb xauth
+  desktop-file-utils appstream librsvg2-bin xscreensaver
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -22,11 +22,6 @@ if [ -z "$(find "$data_dir" -maxdepth 1 -type f -iname lumivel.rep -print -quit 
   printf 'true\r\n' > "$data_dir/lumivel.repflag"
 fi
 
-# The manual for the help button ("?"), when missing or older than the one just built.
-mkdir -p "$data_dir"
-[ "$data_dir/Lumivel_Manuel.pdf" -nt "$build/Lumivel_Manuel.pdf" ] ||
-  cp "$build/Lumivel_Manuel.pdf" "$data_dir/Lumivel_Manuel.pdf"
-
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/lumivel" /s
 fi

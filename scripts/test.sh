@@ -9,5 +9,6 @@ jobs="$(nproc)"
 bash scripts/build.sh dev
 ctest --preset dev -j "$jobs"
 bash scripts/build.sh release
+bash tests/install/check_install.sh build-release
 bash scripts/build.sh asan
 ctest --preset asan -j "$jobs"

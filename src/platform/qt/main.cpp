@@ -6,6 +6,7 @@
 #include "platform/posix/picture_loader.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_launcher.h"
+#include "platform/posix/shipped_manual.h"
 #include "platform/posix/system_clock.h"
 #include "platform/posix/x11_screen_saver.h"
 #include "platform/qt/qt_toolkit.h"
@@ -18,6 +19,11 @@ int main(int argc, char** argv) {
   const std::string argument1 = argc > 1 ? argv[1] : "";
 
   PosixFileSystem fs(DriveMap::FromEnvironment());
+  // The help button opens the manual in the data folder; the program brings its own there.
+  if (auto manual = FindShippedManual(QCoreApplication::applicationDirPath().toStdString(),
+                                      LUMIVEL_DOC_FROM_PROGRAM)) {
+    PlaceManual(fs, *manual, paths::kDataDir);
+  }
   SystemClock clock;
   UniformRandomSource random;
   PosixPictureLoader pictures;

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Checks what `cmake --install` lays out from a configured and built BUILD_DIR, and the Debian
+# package that `cpack -G DEB` makes of it: every file in its place, the desktop entry, the
+# AppStream data and the manual page valid, the installed program running on its own (its manual
+# taken from its documentation folder), and the package's contents and dependencies.
+# One line per check, then a closing count; exit status 1 when a check failed.
+#   tests/install/check_install.sh BUILD_DIR
+set -uo pipefail
+build="$(cd "$1" && pwd)"
+here="$(cd "$(dirname "$0")/../.." && pwd)"
+source "$here/tests/desktop/desktop_lib.sh"
+work="$(mktemp -d)"
+program_pid=""
+trap 'stop_pid "$program_pid"; rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+# check WHAT COMMAND...: runs the command; its output is shown only when it fails.
+check() {
+  local what="$1"
+  shift
+  if "$@" > "$work/out" 2>&1; then
+    echo "ok      $what"
+    passed=$((passed + 1))
+  else
+    echo "FAILED  $what"
+    sed 's/^/        /' "$work/out"
+    failed=$((failed + 1))
+  fi
+}
+
+# png_size FILE: "WIDTH HEIGHT" from the PNG header.
+png_size() {
+  od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }'
+}
+
+prefix="$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")"
+root="$work/root$prefix"
+
+check "cmake --install into a staging folder (prefix $prefix)" \
+  env DESTDIR="$work/root" cmake --install "$build"
+
+installed_files() {
+  local f
+  for f in bin/lumivel share/applications/lumivel.desktop \
+           share/metainfo/org.lumivel.Lumivel.metainfo.xml \
+           share/icons/hicolor/scalable/apps/lumivel.svg share/man/man1/lumivel.1.gz \
+           share/doc/lumivel/Lumivel_Manuel.pdf; do
+    [ -f "$root/$f" ] || { echo "missing: $f"; return 1; }
+  done
+  [ -x "$root/bin/lumivel" ] || { echo "bin/lumivel is not executable"; return 1; }
+  [ "$(head -c 5 "$root/share/doc/lumivel/Lumivel_Manuel.pdf")" = "%PDF-" ] ||
+    { echo "the manual is no PDF"; return 1; }
+}
+check "program, desktop entry, AppStream data, icon, manual page and PDF manual in place" installed_files
+
+icon_sizes() {
+  local size file
+  for size in 16 24 32 48 64 128 256; do
+    file="$root/share/icons/hicolor/${size}x${size}/apps/lumivel.png"
+    [ -f "$file" ] || { echo "missing: ${size}x${size} icon"; return 1; }
+    [ "$(png_size "$file")" = "$size $size" ] ||
+      { echo "${size}x${size} icon is $(png_size "$file")"; return 1; }
+  done
+}
+check "icon bitmaps of 16 to 256 pixels in the hicolor theme" icon_sizes
+
+check "desktop-file-validate accepts the desktop entry" \
+  desktop-file-validate "$root/share/applications/lumivel.desktop"
+check "appstreamcli accepts the AppStream data" \
+  appstreamcli validate --no-net "$root/share/metainfo/org.lumivel.Lumivel.metainfo.xml"
+
+man_page() {
+  local text
+  # groff's warnings (-ww) are errors here; the page must also cover what a user looks up.
+  text="$(zcat "$root/share/man/man1/lumivel.1.gz" |
+    groff -man -Tutf8 -ww -P -cbou 2> "$work/groff.err")" || return 1
+  [ ! -s "$work/groff.err" ] || { cat "$work/groff.err"; return 1; }
+  local section
+  for section in "RUN MODES" "DRIVES AND PATHS" "FILES" "EXIT STATUS" "LUMIVEL_DRIVE_" \
+                 "XSCREENSAVER_WINDOW" "xss-lock"; do
+    grep -q "$section" <<< "$text" || { echo "the manual page says nothing of $section"; return 1; }
+  done
+}
+check "the manual page formats without a warning and covers modes, drives, files, exit codes" man_page
+
+# The installed program alone: run from an empty folder, with a fresh home and drive C, on Qt's
+# offscreen platform. It shows the test picture and puts its manual, taken from the installed
+# documentation folder, in the data folder.
+installed_program_runs() {
+  make_drive "$work/c"
+  mkdir -p "$work/home" "$work/empty"
+  (cd "$work/empty" && exec env -i HOME="$work/home" PATH=/usr/bin:/bin LUMIVEL_DRIVE_C="$work/c" \
+    QT_QPA_PLATFORM=offscreen LUMIVEL_SNAPSHOTS="$work/snapshots" "$root/bin/lumivel" /s \
+    > "$work/program.log" 2>&1) &
+  program_pid=$!
+  local waited
+  for waited in $(seq 150); do
+    compgen -G "$work/snapshots/*-picture.png" > /dev/null && break
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  stop_pid "$program_pid"
+  program_pid=""
+  compgen -G "$work/snapshots/*-picture.png" > /dev/null ||
+    { echo "no picture shown in 30 s:"; cat "$work/program.log"; return 1; }
+  cmp "$root/share/doc/lumivel/Lumivel_Manuel.pdf" "$work/c/Lumivel/Lumivel_Manuel.pdf" ||
+    { echo "the data folder did not get the installed manual"; return 1; }
+}
+check "the installed program shows a picture and brings its manual into the data folder" \
+  installed_program_runs
+
+if ! command -v dpkg-deb > /dev/null; then
+  echo "SKIP    the Debian package: dpkg-deb not found, so it is neither made nor checked"
+else
+  make_package() {
+    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" &&
+      compgen -G "$work/package/lumivel_*.deb" > /dev/null
+  }
+  check "cpack -G DEB makes a package" make_package
+  deb="$(compgen -G "$work/package/lumivel_*.deb" | head -n 1)"
+
+  package_contents() {
+    # The package holds exactly the files that cmake --install lays out.
+    dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort > "$work/in_package"
+    (cd "$work/root" && find . -type f | sed 's|^\./||' | sort) > "$work/in_tree"
+    diff "$work/in_tree" "$work/in_package"
+  }
+  check "the package holds the installed tree" package_contents
+
+  package_dependencies() {
+    local depends library
+    [ "$(dpkg-deb -f "$deb" Package)" = lumivel ] || { echo "package name"; return 1; }
+    depends="$(dpkg-deb -f "$deb" Depends)"
+    echo "Depends: $depends"
+    # The libraries the program links, as dpkg-shlibdeps names their packages.
+    for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libturbojpeg0 \
+                   libexif12 libasound2 libx11-6 libxcb1; do
+      tr ',' '\n' <<< "$depends" | sed 's/^ *//; s/ .*//' | grep -Fqx "$library" ||
+        { echo "no dependency on $library"; return 1; }
+    done
+  }
+  check "the package depends on the libraries the program links" package_dependencies
+fi
+
+echo "install and package checks: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
