@@ -30,7 +30,8 @@ QScreen* Screen() { return QGuiApplication::primaryScreen(); }
 
 }  // namespace
 
-QtToolkit::QtToolkit(const FileSystem& fs) : fs_(fs), snapshots_(SnapshotWriter::FromEnvironment()) {
+QtToolkit::QtToolkit(const FileSystem& fs)
+    : fs_(fs), saverHost_(SaverHostFromEnvironment()), snapshots_(SnapshotWriter::FromEnvironment()) {
   QApplication::setStyle(new HintDelayStyle);
   // The program decides when it ends; a closed window is reported, not turned into a quit.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -51,7 +52,7 @@ void QtToolkit::AttachWindow(const WindowBinding& window) {
   windowGone_ = false;
   view_ = std::make_unique<WindowView>(
       window, [this](const std::function<void()>& handler) { Deliver(handler); },
-      [this] { WindowClosed(); });
+      [this] { WindowClosed(); }, saverHost_ ? &*saverHost_ : nullptr);
   view_->SetCursorHidden(cursorHidden_);
 }
 
@@ -80,9 +81,13 @@ void QtToolkit::WindowClosed() {
   Deliver([this] { app_->Exit(0); });
 }
 
-int QtToolkit::ScreenWidth() const { return Screen()->geometry().width(); }
+int QtToolkit::ScreenWidth() const {
+  return saverHost_ ? saverHost_->size.width() : Screen()->geometry().width();
+}
 
-int QtToolkit::ScreenHeight() const { return Screen()->geometry().height(); }
+int QtToolkit::ScreenHeight() const {
+  return saverHost_ ? saverHost_->size.height() : Screen()->geometry().height();
+}
 
 int QtToolkit::RunModal(QDialog& dialog, const char* what) {
   QImage under;

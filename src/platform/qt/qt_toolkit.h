@@ -10,6 +10,7 @@
 #include "app/toolkit.h"
 #include "platform/file_system.h"
 #include "platform/qt/snapshot_writer.h"
+#include "platform/qt/saver_host.h"
 #include "platform/qt/window_view.h"
 
 class QDialog;
@@ -60,6 +61,8 @@ class QtToolkit : public Toolkit {
 
   const FileSystem& fs_;
   Application* app_ = nullptr;
+  // XScreenSaver's window when the program runs as its display mode: the show's screen.
+  std::optional<SaverHost> saverHost_;
   std::unique_ptr<WindowView> view_;
   bool windowGone_ = false;
   bool cursorHidden_ = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
@@ -10,10 +11,12 @@
 
 namespace lumivel {
 
-WindowView::WindowView(const WindowBinding& binding, Deliver deliver, std::function<void()> closed)
+WindowView::WindowView(const WindowBinding& binding, Deliver deliver, std::function<void()> closed,
+                       const SaverHost* saverHost)
     : binding_(binding), deliver_(std::move(deliver)) {
   Control& form = *binding_.form;
   dialog_ = form.Width() > 0 && form.Height() > 0;
+  if (!dialog_) saverHost_ = saverHost;
   window_ = std::make_unique<FormWindow>(
       form, [this](const std::function<void()>& handler) { Run(handler); },
       [this, closed = std::move(closed)] {
@@ -78,6 +81,15 @@ void WindowView::ShowWindow() {
     window_->setFixedSize(form.Width(), form.Height());
     window_->move(screen.center() - QPoint(form.Width() / 2, form.Height() / 2));
     window_->show();
+  } else if (saverHost_) {
+    // Inside XScreenSaver's window, which keeps the keyboard and the mouse: the window is not
+    // raised or activated, only shown over the whole of it.
+    window_->setWindowFlag(Qt::FramelessWindowHint);
+    window_->winId();
+    window_->windowHandle()->setParent(saverHost_->window.get());
+    window_->setGeometry(QRect(QPoint(0, 0), saverHost_->size));
+    window_->show();
+    return;
   } else {
     window_->setWindowFlag(Qt::FramelessWindowHint);
     window_->setGeometry(screen);

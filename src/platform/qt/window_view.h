@@ -12,14 +12,17 @@
 #include "app/toolkit.h"
 #include "platform/qt/control_widgets.h"
 #include "platform/qt/form_window.h"
+#include "platform/qt/saver_host.h"
 
 namespace lumivel {
 
 class WindowView : public QObject, public ControlObserver {
  public:
   // Builds the window and shows it: a form designed with its own size is a dialog of that size,
-  // the main window (no design size) is borderless and covers the screen.
-  WindowView(const WindowBinding& binding, Deliver deliver, std::function<void()> closed);
+  // the main window (no design size) is borderless and covers the screen, or fills saverHost, the
+  // window of another program (XScreenSaver) it is to draw in, when there is one.
+  WindowView(const WindowBinding& binding, Deliver deliver, std::function<void()> closed,
+             const SaverHost* saverHost = nullptr);
   ~WindowView() override;
   WindowView(const WindowView&) = delete;
   WindowView& operator=(const WindowView&) = delete;
@@ -63,6 +66,7 @@ class WindowView : public QObject, public ControlObserver {
   Deliver deliver_;
   bool leaving_ = false;
   bool dialog_ = false;
+  const SaverHost* saverHost_ = nullptr;
   bool closedByUser_ = false;  // not shown again once the user has closed it
   std::unique_ptr<FormWindow> window_;
   std::vector<std::unique_ptr<ControlWidget>> widgets_;
