@@ -52,6 +52,14 @@ class Toolkit : public MessageSink {
   virtual void ProcessPendingEvents() = 0;
   // Waits for the next event and handles it; false when there will be none (the loop ends).
   virtual bool WaitAndProcessEvent() = 0;
+  // Waits `milliseconds`, handling events as they arrive; returns early once `leave()` is true.
+  virtual void WaitFor(int milliseconds, const std::function<bool()>& leave) = 0;
+  // Waits for the screen's next frame after the last picture placed, handling events meanwhile.
+  virtual void WaitForFrame(const std::function<bool()>& leave) = 0;
+  // Waits until an event has arrived (a key, a click, a timer tick) and handles it.
+  virtual void WaitForInput(const std::function<bool()>& leave) = 0;
+  // Puts what changed on the screen now, for a pause that lets no event run.
+  virtual void PresentNow() {}
 
   // Things a person sees that the control model does not hold.
   virtual void PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*/) {}

@@ -79,7 +79,8 @@ ScenarioResult Scenario::Run(const std::string& script, const std::string& argum
   auto dumpPath = work_.Path() / "dump.json";
   auto outPath = work_.Path() / "transcript.txt";
   std::filesystem::remove(dumpPath);
-  std::string command = "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
+  std::string command = stackKiB > 0 ? "ulimit -s " + std::to_string(stackKiB) + " && " : "";
+  command += "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
   for (const auto& e : environment) command += " " + ShellQuote(e);
   command += " " + ShellQuote(LUMIVEL_HEADLESS_BIN) + " --screen " + screen + " --script " +
              ShellQuote(scriptPath.string()) + " --dump " + ShellQuote(dumpPath.string());

@@ -37,6 +37,8 @@ class Scenario {
   // Extra environment for the run (NAME=value).
   std::vector<std::string> environment;
   std::string screen = "1920x1080";
+  // The program's stack limit in KiB (0: the system's).
+  int stackKiB = 0;
 
   ScenarioResult Run(const std::string& script, const std::string& argument1 = "/s", long forMs = -1) const;
 

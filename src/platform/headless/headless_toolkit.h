@@ -43,6 +43,9 @@ class HeadlessToolkit : public Toolkit {
   void SetCursorHidden(bool hidden) override { cursorHidden_ = hidden; }
   void ProcessPendingEvents() override;
   bool WaitAndProcessEvent() override;
+  void WaitFor(int milliseconds, const std::function<bool()>& leave) override;
+  void WaitForFrame(const std::function<bool()>& leave) override;
+  void WaitForInput(const std::function<bool()>& leave) override;
   void PictureLoaded(const Text& path, int width, int height) override;
   void PicturePlaced(int left, int top, int width, int height) override;
   void TitleShown(const Text& caption) override;
@@ -57,6 +60,8 @@ class HeadlessToolkit : public Toolkit {
   void Apply(const ScriptEvent& event);
   Control* FindControl(const std::string& name) const;
   void CheckTime();
+  // The virtual time of the next scripted event, timer tick or end of the run, if any.
+  std::optional<int64_t> NextEventMs() const;
 
   VirtualClock& clock_;
   const FileSystem& fs_;

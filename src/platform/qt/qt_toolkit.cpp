@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
@@ -57,7 +58,7 @@ void QtToolkit::AttachWindow(const WindowBinding& window) {
 
 void QtToolkit::Deliver(const std::function<void()>& handler) {
   if (!app_) return;
-  app_->Dispatch(handler);
+  app_->Deliver(handler);
   // The program is ending: a box or dialog open meanwhile must not hold it up.
   if (app_->ExitPending()) CloseModalDialogs();
 }
@@ -144,22 +145,69 @@ void QtToolkit::SetCursorHidden(bool hidden) {
   if (view_) view_->SetCursorHidden(hidden);
 }
 
+void QtToolkit::ShowChanges() {
+  if (!view_) return;
+  view_->Sync();
+  view_->FlushPaints();
+}
+
 void QtToolkit::ProcessPendingEvents() {
   if (view_) view_->Sync();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (view_) {
-    view_->Sync();
-    view_->FlushPaints();
-  }
+  ShowChanges();
 }
 
 bool QtToolkit::WaitAndProcessEvent() {
   if (!view_ || windowGone_) return false;
-  view_->Sync();
-  view_->FlushPaints();
+  ShowChanges();
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return view_ && !windowGone_;
 }
+
+// Sleeps in the event loop, not beside it: a key released during the wait runs its handler at once
+// and what it changed is on the screen before the wait goes on.
+void QtToolkit::WaitUntil(const QDeadlineTimer& deadline, const std::function<bool()>& leave) {
+  ShowChanges();
+  QTimer wake;
+  wake.setTimerType(Qt::PreciseTimer);
+  wake.setSingleShot(true);
+  wake.start(std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()));
+  while (!deadline.hasExpired() && !leave() && view_ && !windowGone_) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ShowChanges();
+  }
+}
+
+void QtToolkit::WaitFor(int milliseconds, const std::function<bool()>& leave) {
+  WaitUntil(QDeadlineTimer(milliseconds, Qt::PreciseTimer), leave);
+}
+
+// Frames follow a fixed grid of the screen's refresh interval from the first pass on; a pass that
+// took longer than a frame starts the grid again rather than hurrying the next ones.
+void QtToolkit::WaitForFrame(const std::function<bool()>& leave) {
+  if (!frameClock_.isValid()) frameClock_.start();
+  const qint64 now = frameClock_.nsecsElapsed();
+  const qint64 interval = FrameIntervalNs();
+  if (nextFrameNs_ < now - interval) nextFrameNs_ = now;
+  nextFrameNs_ += interval;
+  WaitUntil(QDeadlineTimer(std::chrono::nanoseconds(nextFrameNs_ - now), Qt::PreciseTimer), leave);
+}
+
+qint64 QtToolkit::FrameIntervalNs() const {
+  // Screens that report no rate (offscreen, some virtual ones) are paced at 60 Hz.
+  double hz = Screen() ? Screen()->refreshRate() : 0.0;
+  if (hz < 24.0 || hz > 500.0) hz = 60.0;
+  return static_cast<qint64>(1e9 / hz);
+}
+
+void QtToolkit::WaitForInput(const std::function<bool()>& leave) {
+  if (!view_ || windowGone_ || leave()) return;
+  ShowChanges();
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  ShowChanges();
+}
+
+void QtToolkit::PresentNow() { ShowChanges(); }
 
 void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*/) { snapshotDue_ = true; }
 
@@ -167,8 +215,7 @@ void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*
 // 100 ms step.
 void QtToolkit::PicturePlaced(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
   if (!view_) return;
-  view_->Sync();
-  view_->FlushPaints();
+  ShowChanges();
   if (snapshots_ && snapshotDue_) {
     snapshotDue_ = false;
     snapshots_->Save(view_->Window()->grab().toImage(), "picture");

@@ -2,6 +2,7 @@
 // The Qt 6 Widgets view: the program's window drawn from its control model, its boxes and dialogs,
 // the pointer and the event pump. Every event that reaches the model runs inside
 // Application::Dispatch, so no exception of ours ever crosses into Qt.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "platform/qt/snapshot_writer.h"
 #include "platform/qt/window_view.h"
 
+class QDeadlineTimer;
 class QDialog;
 
 namespace lumivel {
@@ -46,6 +48,10 @@ class QtToolkit : public Toolkit {
   void SetCursorHidden(bool hidden) override;
   void ProcessPendingEvents() override;
   bool WaitAndProcessEvent() override;
+  void WaitFor(int milliseconds, const std::function<bool()>& leave) override;
+  void WaitForFrame(const std::function<bool()>& leave) override;
+  void WaitForInput(const std::function<bool()>& leave) override;
+  void PresentNow() override;
   void PictureLoaded(const Text& path, int width, int height) override;
   void PicturePlaced(int left, int top, int width, int height) override;
   void ApplicationTitle(const Text& title) override;
@@ -57,6 +63,10 @@ class QtToolkit : public Toolkit {
   // over a picture of the window taken before) and returns its result.
   int RunModal(QDialog& dialog, const char* what);
   void CloseModalDialogs();
+  // Copies the model's changes to the widgets and paints them now.
+  void ShowChanges();
+  void WaitUntil(const QDeadlineTimer& deadline, const std::function<bool()>& leave);
+  qint64 FrameIntervalNs() const;
 
   const FileSystem& fs_;
   Application* app_ = nullptr;
@@ -66,6 +76,8 @@ class QtToolkit : public Toolkit {
   std::optional<SnapshotWriter> snapshots_;
   // A picture is snapshotted once, where it is first placed: a zoom places it hundreds of times.
   bool snapshotDue_ = false;
+  QElapsedTimer frameClock_;
+  qint64 nextFrameNs_ = 0;  // on frameClock_
 };
 
 }  // namespace lumivel
