@@ -171,8 +171,10 @@ void QtToolkit::WaitUntil(const QDeadlineTimer& deadline, const std::function<bo
   QTimer wake;
   wake.setTimerType(Qt::PreciseTimer);
   wake.setSingleShot(true);
-  wake.start(std::chrono::duration_cast<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()));
   while (!deadline.hasExpired() && !leave() && view_ && !windowGone_) {
+    // Whole milliseconds, rounded up: a wake-up just short of the deadline would leave the loop
+    // waiting for some other event.
+    if (!wake.isActive()) wake.start(std::chrono::ceil<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()));
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     ShowChanges();
   }
