@@ -29,6 +29,9 @@ class HintDelayStyle : public QProxyStyle {
 
 QScreen* Screen() { return QGuiApplication::primaryScreen(); }
 
+// A window system that has not shown the window by then will expose it later, and it is painted then.
+constexpr int kExposeTimeoutMs = 1000;
+
 }  // namespace
 
 QtToolkit::QtToolkit(const FileSystem& fs) : fs_(fs), snapshots_(SnapshotWriter::FromEnvironment()) {
@@ -43,7 +46,7 @@ void QtToolkit::DetachWindow() { view_.reset(); }
 
 QWidget* QtToolkit::Window() const { return view_ ? view_->Window() : nullptr; }
 
-QWidget* QtToolkit::WidgetOf(const Control& control) const {
+QWidget* QtToolkit::WidgetOf(const Control& control) {
   return view_ ? view_->WidgetOf(control) : nullptr;
 }
 
@@ -217,6 +220,11 @@ void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*
 // 100 ms step.
 void QtToolkit::PicturePlaced(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
   if (!view_) return;
+  // The first picture waits for the window to be on the screen, not for the effect's first wait.
+  view_->AwaitExposed(kExposeTimeoutMs);
+  // The picture first, then what lies over it.
+  view_->SyncPictures();
+  view_->FlushPaints();
   ShowChanges();
   if (snapshots_ && snapshotDue_) {
     snapshotDue_ = false;

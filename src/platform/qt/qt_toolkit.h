@@ -33,7 +33,7 @@ class QtToolkit : public Toolkit {
   void DetachWindow();
 
   QWidget* Window() const;
-  QWidget* WidgetOf(const Control& control) const;
+  QWidget* WidgetOf(const Control& control);
 
   void AttachWindow(const WindowBinding& window) override;
   int ScreenWidth() const override;
