@@ -70,6 +70,8 @@ class Tdiapo {
   void Button_quitClick();
   void CenterMouseCursor();
   void QuitProgram();
+  // The quit procedure when the window system or the system ends the program.
+  void QuitOnSystemRequest();
 
   // ---- Screen-saver delay (src/app/screen_saver_panel.cpp) ----
   void ReadScreenSaverState();

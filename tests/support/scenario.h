@@ -41,8 +41,14 @@ class Scenario {
   int stackKiB = 0;
 
   ScenarioResult Run(const std::string& script, const std::string& argument1 = "/s", long forMs = -1) const;
+  // The same run, sent `signal` after `afterMs` milliseconds of real time.
+  ScenarioResult RunThenSignal(const std::string& script, int signal, int afterMs, const std::string& argument1 = "/s",
+                               long forMs = -1) const;
 
  private:
+  ScenarioResult Launch(const std::string& script, const std::string& argument1, long forMs,
+                        const std::string& after) const;
+
   TempDir driveC_;
   TempDir work_;
 };

@@ -99,6 +99,10 @@ void HeadlessToolkit::ProcessPendingEvents() {
 
 void HeadlessToolkit::DeliverDue() {
   CheckTime();
+  if (termination_ && termination_->Take()) {
+    Record("signal", "");
+    app_->Deliver(window_.endRequested ? window_.endRequested : [this] { app_->Exit(0); });
+  }
   while (next_ < events_.size() && events_[next_].ms <= clock_.ElapsedMs()) {
     Deliver(events_[next_++]);
   }

@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/toolkit.h"
 #include "platform/file_system.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/headless/script.h"
 #include "platform/headless/transcript.h"
 #include "platform/headless/virtual_clock.h"
@@ -29,6 +30,8 @@ class HeadlessToolkit : public Toolkit {
   // boxes shown before the first pump need.
   void DeliverStartEvents();
   void SetScreenSaverHook(std::function<void(bool active, int seconds)> hook) { saverHook_ = std::move(hook); }
+  // A termination signal asks the window to end the program, at the next pump.
+  void WatchTermination(TerminationSignals& termination) { termination_ = &termination; }
 
   void AttachWindow(const WindowBinding& window) override { window_ = window; }
   int ScreenWidth() const override { return screenWidth_; }
@@ -79,6 +82,7 @@ class HeadlessToolkit : public Toolkit {
   Point cursor_;
   bool cursorHidden_ = false;
   int64_t nextTickMs_ = 200;
+  TerminationSignals* termination_ = nullptr;
 };
 
 }  // namespace lumivel

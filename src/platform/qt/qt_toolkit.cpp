@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "platform/qt/boxes.h"
@@ -51,6 +52,7 @@ QWidget* QtToolkit::WidgetOf(const Control& control) {
 }
 
 void QtToolkit::AttachWindow(const WindowBinding& window) {
+  endRequested_ = window.endRequested;
   view_.reset();
   windowGone_ = false;
   view_ = std::make_unique<WindowView>(
@@ -80,8 +82,22 @@ void QtToolkit::CloseModalDialogs() {
 
 void QtToolkit::WindowClosed() {
   windowGone_ = true;
-  // Closing the window ends the event loop: the program leaves with 0, without its quit steps.
-  Deliver([this] { app_->Exit(0); });
+  EndRequested();
+}
+
+void QtToolkit::EndRequested() {
+  if (endRequested_) {
+    Deliver(endRequested_);
+  } else {
+    Deliver([this] { app_->Exit(0); });
+  }
+}
+
+void QtToolkit::WatchTermination(TerminationSignals& termination) {
+  termination_ = std::make_unique<QSocketNotifier>(termination.Fd(), QSocketNotifier::Read);
+  QObject::connect(termination_.get(), &QSocketNotifier::activated, [this, &termination] {
+    if (termination.Take()) EndRequested();
+  });
 }
 
 int QtToolkit::ScreenWidth() const { return Screen()->geometry().width(); }

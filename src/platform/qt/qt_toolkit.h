@@ -10,11 +10,13 @@
 #include "app/application.h"
 #include "app/toolkit.h"
 #include "platform/file_system.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/qt/snapshot_writer.h"
 #include "platform/qt/window_view.h"
 
 class QDeadlineTimer;
 class QDialog;
+class QSocketNotifier;
 
 namespace lumivel {
 
@@ -31,6 +33,8 @@ class QtToolkit : public Toolkit {
   void SetApplication(Application* app) { app_ = app; }
   // Lets go of the window before its controls go away (the program's finishing hook).
   void DetachWindow();
+  // A termination signal asks the window to end the program, as closing it does.
+  void WatchTermination(TerminationSignals& termination);
 
   QWidget* Window() const;
   QWidget* WidgetOf(const Control& control);
@@ -59,6 +63,7 @@ class QtToolkit : public Toolkit {
  private:
   void Deliver(const std::function<void()>& handler);
   void WindowClosed();
+  void EndRequested();
   // Brings the window up to date, shows the dialog modally (its snapshot taken once it shows,
   // over a picture of the window taken before) and returns its result.
   int RunModal(QDialog& dialog, const char* what);
@@ -76,6 +81,8 @@ class QtToolkit : public Toolkit {
   std::optional<SnapshotWriter> snapshots_;
   // A picture is snapshotted once, where it is first placed: a zoom places it hundreds of times.
   bool snapshotDue_ = false;
+  std::function<void()> endRequested_;
+  std::unique_ptr<QSocketNotifier> termination_;
   QElapsedTimer frameClock_;
   qint64 nextFrameNs_ = 0;  // on frameClock_
 };
