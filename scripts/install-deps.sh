@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   groff ghostscript
   xvfb xauth
+  libxtst-dev libxdamage-dev x11-utils feh
   desktop-file-utils appstream librsvg2-bin xscreensaver
 )
 missing=()
