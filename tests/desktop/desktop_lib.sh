@@ -35,12 +35,20 @@ start_xvfb() {
   export DISPLAY=":$number"
 }
 
+# running PID: whether the process runs (an ended process whose parent has not yet collected it
+# does not).
+running() {
+  local state
+  state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 1
+  [ -n "$state" ] && [ "${state:0:1}" != Z ]
+}
+
 # stop_pid PID: ends a process this test started and waits for it (at most 5 s, then KILL).
 stop_pid() {
   local pid="$1"
   [ -n "$pid" ] || return 0
   kill "$pid" 2>/dev/null || return 0
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+  for _ in $(seq 50); do running "$pid" || return 0; sleep 0.1; done
   kill -KILL "$pid" 2>/dev/null || true
 }
 

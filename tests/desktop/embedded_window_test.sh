@@ -37,7 +37,7 @@ lumivel_pid=$!
 # both points; drawn at the screen's size into the window, red at both.
 started=$SECONDS
 until shows_two_colours "$probe" 380,200 540,200; do
-  if ! kill -0 "$lumivel_pid" 2>/dev/null; then
+  if ! running "$lumivel_pid"; then
     echo "FAILED: lumivel ended before showing its picture:"
     cat "$work/lumivel.log"
     exit 1

@@ -4,7 +4,6 @@
 //   x11_probe pixels X,Y ...   prints "R G B" for each point of the screen, a line each;
 //   x11_probe children WINDOW  prints how many windows WINDOW holds.
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,7 +11,11 @@
 #include <cstring>
 #include <string>
 
+#include "screen/screen_probe.h"
+
 namespace {
+
+using lumivel::bench::ScreenProbe;
 
 int Usage() {
   std::fprintf(stderr, "usage: x11_probe window W H X Y | pixels X,Y ... | children WINDOW\n");
@@ -36,17 +39,12 @@ int MakeWindow(Display* display, char** argv) {
   for (;;) pause();
 }
 
-int PrintPixels(Display* display, int count, char** points) {
-  const Window root = DefaultRootWindow(display);
+int PrintPixels(const ScreenProbe& screen, int count, char** points) {
   for (int i = 0; i < count; ++i) {
     int x = 0, y = 0;
     if (std::sscanf(points[i], "%d,%d", &x, &y) != 2) return Usage();
-    XImage* image = XGetImage(display, root, x, y, 1, 1, AllPlanes, ZPixmap);
-    if (!image) return 1;
-    const unsigned long pixel = XGetPixel(image, 0, 0);
-    std::printf("%lu %lu %lu\n", (pixel & image->red_mask) >> 16, (pixel & image->green_mask) >> 8,
-                pixel & image->blue_mask);
-    XDestroyImage(image);
+    const auto colour = screen.PixelAt(x, y);
+    std::printf("%d %d %d\n", colour.r, colour.g, colour.b);
   }
   return 0;
 }
@@ -64,14 +62,14 @@ int PrintChildren(Display* display, const char* number) {
 
 int main(int argc, char** argv) {
   if (argc < 2) return Usage();
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) {
+  auto screen = ScreenProbe::Open();
+  if (!screen) {
     std::fprintf(stderr, "x11_probe: no display\n");
     return 1;
   }
   const std::string command = argv[1];
-  if (command == "window" && argc == 6) return MakeWindow(display, argv + 1);
-  if (command == "pixels" && argc > 2) return PrintPixels(display, argc - 2, argv + 2);
-  if (command == "children" && argc == 3) return PrintChildren(display, argv[2]);
+  if (command == "window" && argc == 6) return MakeWindow(screen->Handle(), argv + 1);
+  if (command == "pixels" && argc > 2) return PrintPixels(*screen, argc - 2, argv + 2);
+  if (command == "children" && argc == 3) return PrintChildren(screen->Handle(), argv[2]);
   return Usage();
 }

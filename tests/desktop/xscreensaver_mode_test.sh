@@ -88,7 +88,7 @@ window="$(tr '\0' '\n' < "/proc/$pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=/
 sleep 2
 saver_command -deactivate >/dev/null
 started=$SECONDS
-while kill -0 "$pid" 2>/dev/null; do
+while running "$pid"; do
   [ $((SECONDS - started)) -lt 20 ] || fail "lumivel still runs 20 s after deactivation"
   sleep 0.2
 done
