@@ -96,7 +96,8 @@ TEST(Startup, CommandLineCharacterShownInTheAdvancedPanel) {
   struct Case {
     const char* argument;
     const char* caption;
-  } cases[] = {{"/s", "<s>"}, {"-p", "<p>"}, {"/S", "<S>"}, {"x", "<>"}, {"", "<>"}};
+  } cases[] = {{"/s", "<s>"}, {"-p", "<p>"}, {"/S", "<S>"}, {"x", "<>"},
+               {"", "<>"}, {"/é", "<é>"}};
   for (const auto& c : cases) {
     Scenario s;
     auto r = s.Run("10 keyup 27\n", c.argument);
@@ -113,6 +114,15 @@ TEST(Startup, ConfigurationModeShowsOnlyTheDialogAndReadsNoDataFile) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.Events("box").empty()) << "no settings were read, so no conversion error";
   EXPECT_EQ(r.Control("Edit1")["text"].string, "Brunald je vais t'hypnotiser !");
+  EXPECT_FALSE(r.dump.Has("state"));
+}
+
+TEST(Startup, AnAccentedLetterInTheArgumentIsOneCharacter) {
+  // The system passes "éc" as three UTF-8 bytes; as one character "é", the second is "c".
+  Scenario s;
+  auto r = s.Run("100 click Button2\n", "éc");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Control("Edit1")["text"].string, "Brunald je vais t'hypnotiser !") << "the options dialog";
   EXPECT_FALSE(r.dump.Has("state"));
 }
 
