@@ -1,6 +1,9 @@
 // Start-up as a person meets it: which index is used, what is rebuilt, what is kept, what is said.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "index/image_index.h"
 #include "support/picture_factory.h"
 #include "support/scenario.h"
@@ -137,9 +140,26 @@ TEST(Startup, BrokenRecordFileIsReportedWithoutACrash) {
   EXPECT_EQ(s.ReadFile(kRecords).size(), 3u * 88 + 10) << "nothing is rewritten";
 }
 
-TEST(Startup, UnmappedDataDriveStartsEmptyWithoutACrash) {
+TEST(Startup, AFreshAccountGetsItsDriveCFolderAndCanQuit) {
+  // Drive C's folder and its parents do not exist yet, as on a new account: the start makes them,
+  // as drive C's root always exists on the system the program was written for.
+  for (const char* mode : {"/s", "/c"}) {
+    SCOPED_TRACE(mode);
+    Scenario s;
+    const auto fresh = s.DriveC() / "home" / ".local" / "share" / "lumivel" / "drive_c";
+    s.environment.push_back("LUMIVEL_DRIVE_C=" + fresh.string());
+    const bool show = std::string(mode) == "/s";
+    auto r = s.Run(show ? "100 keyup 81\n" : "100 click Button1\n", mode);
+    EXPECT_EQ(r.exitCode, show ? 1 : 0);
+    EXPECT_EQ(r.Events("box").size(), show ? 1u : 0u) << "only the empty index is reported";
+    EXPECT_TRUE(std::filesystem::exists(fresh / (show ? "lumivel/lumivel_var.prm" : "Windows/Lumivel.ini")));
+  }
+}
+
+TEST(Startup, ADriveCThatCannotBeMadeStartsEmptyWithoutACrash) {
   Scenario s;
-  s.environment.push_back("LUMIVEL_DRIVE_C=/nonexistent/lumivel-drive");
+  s.WriteFile("C:\\fichier", "x");
+  s.environment.push_back("LUMIVEL_DRIVE_C=" + (s.DriveC() / "fichier" / "drive_c").string());
   auto r = s.Run("100 keyup 81\n");
   EXPECT_TRUE(r.Saw("box", kEmptyIndexBox.substr(4)));
   // Quitting saves the first start's settings; with nowhere to save them, the program says so and

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace lumivel {
 namespace {
@@ -234,6 +235,15 @@ bool PosixFileSystem::CreateDirectories(const Text& path) {
     if (!CreateDirectories(path.substr(0, at))) return false;
   }
   return CreateDirectory(path) || DirectoryExists(path);
+}
+
+bool PosixFileSystem::CreateDriveFolder(char letter) {
+  const auto root = drives_.Root(letter);
+  if (!root) return false;
+  if (root->empty()) return true;  // the file system's own root
+  std::error_code error;
+  std::filesystem::create_directories(*root, error);
+  return std::filesystem::is_directory(*root, error);
 }
 
 bool PosixFileSystem::CopyFile(const Text& from, const Text& to) {

@@ -27,6 +27,10 @@ class PosixFileSystem : public FileSystem {
   Text ToProgram(const std::string& hostPath) const override;
 
   const DriveMap& Drives() const { return drives_; }
+  // Makes the folder a drive letter stands for, with its parents: a drive's root always exists
+  // for the program, which creates its data folder one level deep. False when it cannot be made
+  // (the program's own writes then say so) or the letter is not mapped.
+  bool CreateDriveFolder(char letter);
 
  private:
   DriveMap drives_;

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
   const std::string argument1 = argc > 1 ? argv[1] : "";
 
   PosixFileSystem fs(DriveMap::FromEnvironment());
+  fs.CreateDriveFolder('C');
   SystemClock clock;
   UniformRandomSource random;
   PosixPictureLoader pictures;
