@@ -322,6 +322,24 @@ TEST(Walk, EntriesThatCannotBeReadArePassedOver) {
   EXPECT_TRUE(s.Exists(kMarkerFile));
 }
 
+TEST(Walk, NamesWithALineBreakAreLeftOutSoTheSavedIndexStaysWhole) {
+  // Written into the directory list, such a name would take two lines and shift every later
+  // directory number: the next start would look for its pictures in the wrong folders.
+  Scenario s;
+  for (const char* path : {"C:\\Photos\\deux\nlignes\\a.jpg", "C:\\Photos\\retour\rchariot\\b.jpg",
+                           "C:\\Photos\\z\\c\nd.jpg", "C:\\Photos\\z\\p.jpg"}) {
+    s.WriteFile(path, SmallJpeg());
+  }
+  WriteRoots(s, {{"C:\\Photos", true}});
+  s.Run("", "/s", kRunMs);
+  EXPECT_EQ(ReadIndexFiles(s).directories, "C:\\Photos\\z\r\n");
+  EXPECT_EQ(ReadIndexFiles(s).records, ExpectedIndex(s, {"C:\\Photos"}, true, {"C:\\Photos\\z\\p.jpg"}).records);
+
+  auto next = s.Run("", "/s", kRunMs);
+  EXPECT_EQ(next.exitCode, 0) << "no picture is missing, so nothing resets and quits";
+  EXPECT_TRUE(next.Saw("picture", Quoted("C:\\Photos\\z\\p.jpg") + " 8x6"));
+}
+
 TEST(Walk, LinkedFoldersAreNotDescendedSoLoopsCannotHangTheWalk) {
   Scenario s;
   WriteFiles(s, {"C:\\Photos\\a.jpg", "C:\\Ailleurs\\b.jpg"});

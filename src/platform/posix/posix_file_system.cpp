@@ -129,7 +129,7 @@ std::optional<std::vector<DirEntry>> PosixFileSystem::ListDirectory(const Text& 
     DirEntry entry;
     bool lossless = false;
     entry.name = Utf8ToCp1252(e->d_name, &lossless);
-    if (!lossless || entry.name.find('\\') != Text::npos) continue;
+    if (!lossless || entry.name.find_first_of("\\\r\n") != Text::npos) continue;
     entry.isLink = e->d_type == DT_LNK;
     if (e->d_type == DT_DIR) {
       entry.isDirectory = true;
