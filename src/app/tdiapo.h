@@ -220,6 +220,8 @@ class Tdiapo {
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
   // Prepares the walk filters from the control panel and the word and exclusion lists.
   void PrepareWalkFilters();
+  // dir's position in ListBox_rep, appending it when no line names the same directory.
+  int32_t DirectoryNumber(const Text& dir);
 
   Application& app_;
   Services& services_;
@@ -235,9 +237,11 @@ class Tdiapo {
     DirectoryVerdict verdict;
     std::optional<Text> numberedDirectory;
     int32_t directoryNumber = 0;
-    // The position in ListBox_rep of the first line of each lower-cased text: with thousands of
-    // directories a search of the list for each one would cost more than the whole listing.
+    // The position in ListBox_rep of the first line of each lower-cased text, and of each
+    // directory as the walk spelled it: with thousands of directories a search of the list for
+    // each one would cost more than the whole listing.
     std::unordered_map<Text, int32_t> directoryNumbers;
+    std::unordered_map<Text, int32_t> spelledNumbers;
     int64_t messagesRunAtMs = -1;  // the clock's milliseconds when the walk last let messages run
   };
   WalkContext walk_;

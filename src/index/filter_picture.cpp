@@ -28,7 +28,30 @@ void Tdiapo::PrepareWalkFilters() {
   const auto& lines = ListBox_rep.Lines();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     walk_.directoryNumbers.try_emplace(LowerCase(lines[i]), static_cast<int32_t>(i));
+    walk_.spelledNumbers.try_emplace(lines[i], static_cast<int32_t>(i));
   }
+}
+
+int32_t Tdiapo::DirectoryNumber(const Text& dir) {
+  if (auto spelled = walk_.spelledNumbers.find(dir); spelled != walk_.spelledNumbers.end()) {
+    return spelled->second;
+  }
+  // The first line equal to dir without regard to case, when both name one folder: a root ticked
+  // twice under two spellings. Folders whose names differ only in letter case, which Linux allows
+  // side by side, each get their own line, so that each picture is found again where it lies.
+  const Text folded = LowerCase(dir);
+  const auto first = walk_.directoryNumbers.find(folded);
+  int32_t number = ListBox_rep.Count();
+  if (first != walk_.directoryNumbers.end() &&
+      services_.fs.ToHost(ListBox_rep.Lines()[static_cast<std::size_t>(first->second)]) ==
+          services_.fs.ToHost(dir)) {
+    number = first->second;
+  } else {
+    ListBox_rep.EditLines().push_back(dir);
+    walk_.directoryNumbers.try_emplace(folded, number);
+  }
+  walk_.spelledNumbers.emplace(dir, number);
+  return number;
 }
 
 void Tdiapo::FilterPicture(const Text& dir, const Text& /*path*/, const DirEntry& entry) {
@@ -42,11 +65,8 @@ void Tdiapo::FilterPicture(const Text& dir, const Text& /*path*/, const DirEntry
   if (!walk_.verdict.AcceptsFile(entry.name)) return;
 
   if (walk_.numberedDirectory != dir) {
-    // The first line equal to dir without regard to case, else a new last line.
-    const auto [at, added] = walk_.directoryNumbers.try_emplace(LowerCase(dir), ListBox_rep.Count());
-    if (added) ListBox_rep.EditLines().push_back(dir);
+    walk_.directoryNumber = DirectoryNumber(dir);
     walk_.numberedDirectory = dir;
-    walk_.directoryNumber = at->second;
   }
   ImageIndexRecords.Append(walk_.directoryNumber, entry.name);
 }

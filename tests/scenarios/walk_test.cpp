@@ -130,6 +130,23 @@ TEST(Walk, ARootTickedTwiceUnderAnotherCaseSharesItsDirectoryLine) {
   EXPECT_EQ(index.directories, "C:\\Albums\r\n");
 }
 
+TEST(Walk, FoldersWhoseNamesDifferOnlyInCaseKeepTheirOwnLines) {
+  // Two folders on Linux, which one folder under another spelling never is: each picture must be
+  // found again where it lies, or the show resets and quits at every start.
+  Scenario s;
+  s.WriteFile("C:\\P\\Été\\x.jpg", SmallJpeg());
+  s.WriteFile("C:\\P\\été\\y.jpg", SmallJpeg());
+  WriteRoots(s, {{"C:\\P", true}});
+  WriteParams(s, {"dt0_a = 100"});
+  auto r = s.Run("", "/s", kRunMs);
+  const IndexFiles expected = ExpectedIndex(s, {"C:\\P"}, true, {"C:\\P\\Été\\x.jpg", "C:\\P\\été\\y.jpg"});
+  EXPECT_EQ(ReadIndexFiles(s).directories, expected.directories);
+  EXPECT_EQ(ReadIndexFiles(s).records, expected.records);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.Saw("picture", Quoted("C:\\P\\Été\\x.jpg") + " 8x6"));
+  EXPECT_TRUE(r.Saw("picture", Quoted("C:\\P\\été\\y.jpg") + " 8x6"));
+}
+
 // 150 pictures in one folder: the walk lasts about 150 virtual milliseconds, one an entry.
 void WriteBigFolder(const Scenario& s) {
   std::vector<std::string> files;
