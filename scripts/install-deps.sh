@@ -6,7 +6,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev
   libturbojpeg0-dev libjpeg62-turbo-dev libjpeg-turbo-progs libexif-dev
-  libasound2-dev libx11-dev libxss-dev
+  libasound2-dev libx11-dev libxss-dev libglib2.0-dev
   clang libclang-rt-14-dev
   groff ghostscript
   xvfb xauth

@@ -147,6 +147,28 @@ TEST(Walk, FoldersWhoseNamesDifferOnlyInCaseKeepTheirOwnLines) {
   EXPECT_TRUE(r.Saw("picture", Quoted("C:\\P\\été\\y.jpg") + " 8x6"));
 }
 
+TEST(Walk, DecomposedAccentsAreReadComposedAndFoundAgain) {
+  // Names copied from a Mac write "é" as "e" and a combining accent. Chosen in the dialog, walked
+  // and shown, they are the composed names of code page 1252 and lead back to the same files.
+  Scenario s;
+  const std::string decomposedRoot = "Re\u0301union";   // Réunion
+  const std::string decomposedFolder = "Fe\u0302te";    // Fête
+  const std::string decomposedFile = "e\u0301te\u0301.jpg";  // été.jpg
+  std::filesystem::create_directories(s.DriveC() / decomposedRoot / decomposedFolder);
+  std::ofstream(s.DriveC() / decomposedRoot / decomposedFolder / decomposedFile) << SmallJpeg();
+  WriteParams(s, {"dt0_a = 100"});
+  auto chosen = s.Run("100 choose \"" + (s.DriveC() / decomposedRoot).string() +
+                      "\"\n100 answer yes\n200 click Panel_ajout_rep\n300 click aPanel_sauve_param_et_BD0_et_quitter\n");
+  EXPECT_EQ(chosen.exitCode, 1);
+  EXPECT_EQ(s.ReadFile(kRootsFile), Cp("C:\\Réunion\r\n"));
+
+  auto walked = s.Run("", "/s", kRunMs);
+  EXPECT_EQ(ReadIndexFiles(s).directories, Cp("C:\\Réunion\\Fête\r\n"));
+  EXPECT_EQ(walked.State("ImageCount").Int(), 1);
+  EXPECT_TRUE(walked.Saw("picture", Quoted("C:\\Réunion\\Fête\\été.jpg") + " 8x6"));
+  EXPECT_EQ(walked.exitCode, 0);
+}
+
 // 150 pictures in one folder: the walk lasts about 150 virtual milliseconds, one an entry.
 void WriteBigFolder(const Scenario& s) {
   std::vector<std::string> files;

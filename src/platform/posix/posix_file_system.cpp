@@ -11,6 +11,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include "platform/posix/host_names.h"
+
 namespace lumivel {
 namespace {
 
@@ -19,18 +21,21 @@ bool HostExists(const std::string& host) {
   return lstat(host.c_str(), &st) == 0;
 }
 
-// The entry of folder `dir` whose name equals `name` without regard to case, if any.
-std::optional<std::string> FindIgnoringCase(const std::string& dir, const Text& name) {
+// The entry of folder `dir` that program name `name` stands for: the one spelled exactly so (in
+// composed form), else the first equal to it without regard to case, if any.
+std::optional<std::string> FindEntry(const std::string& dir, const Text& name) {
   DIR* d = opendir(dir.empty() ? "/" : dir.c_str());
   if (!d) return std::nullopt;
   std::optional<std::string> found;
   while (dirent* e = readdir(d)) {
     bool lossless = false;
-    Text entry = Utf8ToCp1252(e->d_name, &lossless);
-    if (lossless && SameTextIgnoringCase(entry, name)) {
+    Text entry = HostNameToProgram(e->d_name, &lossless);
+    if (!lossless) continue;
+    if (entry == name) {
       found = e->d_name;
       break;
     }
+    if (!found && SameTextIgnoringCase(entry, name)) found = e->d_name;
   }
   closedir(d);
   return found;
@@ -54,7 +59,7 @@ std::string Resolve(const DriveMap& drives, const Text& path) {
     if (component.find('/') != Text::npos || component.find('\0') != Text::npos) return std::string();
     std::string name = Cp1252ToUtf8(component);
     if (lookUp && !HostExists(JoinHost(host, name))) {
-      if (auto other = FindIgnoringCase(host, component)) {
+      if (auto other = FindEntry(host, component)) {
         name = *other;
       } else {
         lookUp = false;  // nothing below a missing folder can exist
@@ -99,11 +104,11 @@ Text PosixFileSystem::ToProgram(const std::string& hostPath) const {
       bestLength = root.size();
     }
   }
-  if (!matched) return Utf8ToCp1252(host);
+  if (!matched) return HostNameToProgram(host);
   std::string rest = host.substr(bestLength);
   std::replace(rest.begin(), rest.end(), '/', '\\');
   if (rest.empty() || rest == "\\") rest = "\\";
-  return Text(1, bestLetter) + ":" + Utf8ToCp1252(rest);
+  return Text(1, bestLetter) + ":" + HostNameToProgram(rest);
 }
 
 bool PosixFileSystem::FileExists(const Text& path) const {
@@ -128,7 +133,7 @@ std::optional<std::vector<DirEntry>> PosixFileSystem::ListDirectory(const Text& 
   while (dirent* e = readdir(d)) {
     DirEntry entry;
     bool lossless = false;
-    entry.name = Utf8ToCp1252(e->d_name, &lossless);
+    entry.name = HostNameToProgram(e->d_name, &lossless);
     if (!lossless || entry.name.find_first_of("\\\r\n") != Text::npos) continue;
     entry.isLink = e->d_type == DT_LNK;
     if (e->d_type == DT_DIR) {

@@ -1,7 +1,7 @@
 #pragma once
 // The program's file system on Linux: program paths mapped to host folders, each component matched
 // exactly, else without regard to case among the folder's entries; names converted between code
-// page 1252 and UTF-8 at this edge.
+// page 1252 and UTF-8 at this edge, host names read in their composed form.
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
 
