@@ -46,7 +46,8 @@ class FileSystem {
   virtual bool DeleteFile(const Text& path) = 0;
   virtual bool CreateDirectory(const Text& path) = 0;  // one level
   virtual bool CreateDirectories(const Text& path) = 0;
-  virtual bool CopyFile(const Text& from, const Text& to) = 0;  // replaces the target
+  // Replaces the target; the copy keeps the file's modification time and permissions.
+  virtual bool CopyFile(const Text& from, const Text& to) = 0;
   virtual bool MoveFile(const Text& from, const Text& to) = 0;  // fails when the target exists
 
   // Host form of a program path (empty when its drive is not mapped), and back.

@@ -100,6 +100,23 @@ TEST(AlbumCopy, CopyIsNamedAfterItsDirectoryAndReplacesAnOlderOne) {
   EXPECT_EQ(r.exitCode, 1);
 }
 
+TEST(AlbumCopy, TheCopyKeepsThePicturesDateAndPermissions) {
+  // An album folder's year and month are read from its pictures' dates: a copy dated the day of
+  // copying would move the picture to another month.
+  Scenario s;
+  WriteShow(s, "rep_album_A.Caption = C:\\Albums\\A\r\n");
+  fs::create_directories(s.Host("C:\\Albums\\A"));
+  const auto taken = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 3);
+  fs::last_write_time(s.Host(kPicture), taken);
+  fs::permissions(s.Host(kPicture), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_a\n4000 keyup 27\n"));
+  const auto copy = s.Host("C:\\Albums\\A\\050828 avg-img_0012.jpg");
+  ASSERT_TRUE(fs::exists(copy));
+  EXPECT_EQ(fs::last_write_time(copy), taken);
+  EXPECT_EQ(fs::status(copy).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(r.exitCode, 1);
+}
+
 TEST(AlbumCopy, CopyIntoAMissingAlbumIsSilent) {
   Scenario s;
   WriteShow(s, "rep_album_B.Caption = C:\\Albums\\Absent\r\n");

@@ -83,6 +83,38 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// Writes `bytes` to a temporary file beside `host` and renames it over `host`; with `like`, the
+// new file takes its permissions and times. Returns 0 or the system's error number.
+int WriteHostFile(const std::string& host, std::string_view bytes, const struct stat* like) {
+  static unsigned counter = 0;
+  std::string temp = host + ".~lumivel-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+  std::string folder = host.substr(0, host.rfind('/'));
+  // An unnamed file gets its temporary name only once it is complete, so a program killed while
+  // writing leaves nothing behind; file systems without unnamed files get a named one at once.
+  int fd = open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  bool unnamed = fd >= 0;
+  if (!unnamed) fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  int result = WriteAll(fd, bytes);
+  if (result == 0 && like) {
+    // A copy keeps the picture's date, which an album's year-month corner reads, and its
+    // permissions. A folder that cannot hold them (a FAT memory card keeps no permissions) still
+    // gets the picture itself.
+    fchmod(fd, like->st_mode & 0777);
+    const timespec times[2] = {like->st_atim, like->st_mtim};
+    futimens(fd, times);
+  }
+  if (result == 0 && fdatasync(fd) != 0) result = errno;
+  if (result == 0 && unnamed) {
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) result = errno;
+  }
+  if (close(fd) != 0 && result == 0) result = errno;
+  if (result == 0 && rename(temp.c_str(), host.c_str()) != 0) result = errno;
+  if (result != 0) unlink(temp.c_str());
+  return result;
+}
+
 }  // namespace
 
 PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {}
@@ -202,25 +234,7 @@ std::optional<std::string> PosixFileSystem::ReadFile(const Text& path, int* erro
 int PosixFileSystem::WriteFile(const Text& path, std::string_view bytes) {
   std::string host = ToHost(path);
   if (host.empty()) return ENOENT;
-  static unsigned counter = 0;
-  std::string temp = host + ".~lumivel-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-  std::string folder = host.substr(0, host.rfind('/'));
-  // An unnamed file gets its temporary name only once it is complete, so a program killed while
-  // writing leaves nothing behind; file systems without unnamed files get a named one at once.
-  int fd = open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  bool unnamed = fd >= 0;
-  if (!unnamed) fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  int result = WriteAll(fd, bytes);
-  if (result == 0 && fdatasync(fd) != 0) result = errno;
-  if (result == 0 && unnamed) {
-    std::string self = "/proc/self/fd/" + std::to_string(fd);
-    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) result = errno;
-  }
-  if (close(fd) != 0 && result == 0) result = errno;
-  if (result == 0 && rename(temp.c_str(), host.c_str()) != 0) result = errno;
-  if (result != 0) unlink(temp.c_str());
-  return result;
+  return WriteHostFile(host, bytes, nullptr);
 }
 
 bool PosixFileSystem::DeleteFile(const Text& path) {
@@ -252,9 +266,14 @@ bool PosixFileSystem::CreateDriveFolder(char letter) {
 }
 
 bool PosixFileSystem::CopyFile(const Text& from, const Text& to) {
-  if (DirectoryExists(from)) return false;
+  const std::string source = ToHost(from);
+  const std::string target = ToHost(to);
+  struct stat st {};
+  if (source.empty() || target.empty() || stat(source.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    return false;
+  }
   auto bytes = ReadFile(from);
-  return bytes && WriteFile(to, *bytes) == 0;
+  return bytes && WriteHostFile(target, *bytes, &st) == 0;
 }
 
 bool PosixFileSystem::MoveFile(const Text& from, const Text& to) {
