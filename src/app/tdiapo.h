@@ -35,6 +35,7 @@ struct Services {
 namespace paths {
 extern const char* const kDataDir;          // C:\Lumivel
 extern const char* const kParamFile;        // C:\lumivel\lumivel_var.prm
+extern const char* const kParamBackupFile;  // C:\lumivel\lumivel_var.prm.bak
 extern const char* const kRootsFile;        // C:\lumivel\lumivel.rep
 extern const char* const kRootFlagsFile;    // C:\lumivel\lumivel.repflag
 extern const char* const kHistoryFile;      // C:\lumivel\img_affichees.lst
@@ -228,6 +229,9 @@ class Tdiapo {
   Toolkit& toolkit_;
   std::string argument1_;
   bool activated_ = false;
+  // The settings load stopped at a faulty key, so the parameter file holds settings after it that
+  // the controls never received: the next save keeps the file beside the new one first.
+  bool paramFilePartlyRead_ = false;
 
   // The walk's filters, prepared when it begins, and what it last worked out for a directory:
   // the pictures of one directory come together, so each run of them is judged and numbered once.

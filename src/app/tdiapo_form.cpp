@@ -9,6 +9,7 @@ using namespace literals;
 namespace paths {
 const char* const kDataDir = "C:\\Lumivel";
 const char* const kParamFile = "C:\\lumivel\\lumivel_var.prm";
+const char* const kParamBackupFile = "C:\\lumivel\\lumivel_var.prm.bak";
 const char* const kRootsFile = "C:\\lumivel\\lumivel.rep";
 const char* const kRootFlagsFile = "C:\\lumivel\\lumivel.repflag";
 const char* const kHistoryFile = "C:\\lumivel\\img_affichees.lst";
