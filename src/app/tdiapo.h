@@ -219,8 +219,12 @@ class Tdiapo {
   void PlaceImage(int left, int top, int width, int height);
   // Widens Image2 from startWidth in small passes, letting messages run after each.
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
-  // Prepares the walk filters from the control panel and the word and exclusion lists.
+  // Prepares a walk: its directory numbers from ListBox_rep, and its filters.
   void PrepareWalkFilters();
+  // The filters from the control panel as it is now, with the word lists of the walk's start.
+  void ReadFilterControls();
+  // Grows whenever a control the filters read changes.
+  uint64_t FilterControlsRevision() const;
   // dir's position in ListBox_rep, appending it when no line names the same directory.
   int32_t DirectoryNumber(const Text& dir);
 
@@ -233,10 +237,12 @@ class Tdiapo {
   // the controls never received: the next save keeps the file beside the new one first.
   bool paramFilePartlyRead_ = false;
 
-  // The walk's filters, prepared when it begins, and what it last worked out for a directory:
-  // the pictures of one directory come together, so each run of them is judged and numbered once.
+  // The walk's filters, prepared when it begins and again when a control they read changes, and
+  // what it last worked out for a directory: the pictures of one directory come together, so each
+  // run of them is judged and numbered once.
   struct WalkContext {
     std::optional<PreparedWalkFilters> filters;
+    uint64_t controlsRevision = 0;  // FilterControlsRevision() when the filters were prepared
     std::optional<Text> judgedDirectory;
     DirectoryVerdict verdict;
     std::optional<Text> numberedDirectory;

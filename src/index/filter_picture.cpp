@@ -7,6 +7,27 @@
 namespace lumivel {
 
 void Tdiapo::PrepareWalkFilters() {
+  walk_ = WalkContext{};
+  const auto& lines = ListBox_rep.Lines();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    walk_.directoryNumbers.try_emplace(LowerCase(lines[i]), static_cast<int32_t>(i));
+    walk_.spelledNumbers.try_emplace(lines[i], static_cast<int32_t>(i));
+  }
+  ReadFilterControls();
+}
+
+uint64_t Tdiapo::FilterControlsRevision() const {
+  uint64_t sum = 0;
+  const Control* const read[] = {
+      &CheckBox_fic_exclusion, &ListBox_rep_exclu,  &ListBox_rep_nom_fic_exclu, &RadioGroup_exclusion,
+      &RadioGroup_filtre_date, &Edit_annee_de,      &Edit_mois_de,              &Edit_annee_a,
+      &Edit_mois_a,            &CheckBox_ne_contient_pas, &Edit_ne_contient_pas, &CheckBox_contient,
+      &Edit_contient};
+  for (const Control* control : read) sum += control->Revision();
+  return sum;
+}
+
+void Tdiapo::ReadFilterControls() {
   WalkFilterSettings settings;
   settings.exclusionListsOn = CheckBox_fic_exclusion.Checked();
   settings.excludedDirectories = ListBox_rep_exclu.Lines();
@@ -23,13 +44,9 @@ void Tdiapo::PrepareWalkFilters() {
   settings.requiredWordsChecked = CheckBox_contient.Checked();
   settings.requiredWordsBoxEmpty = Edit_contient.GetText().empty();
   settings.requiredWords = *RequiredWords;
-  walk_ = WalkContext{};
   walk_.filters.emplace(settings);
-  const auto& lines = ListBox_rep.Lines();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    walk_.directoryNumbers.try_emplace(LowerCase(lines[i]), static_cast<int32_t>(i));
-    walk_.spelledNumbers.try_emplace(lines[i], static_cast<int32_t>(i));
-  }
+  walk_.controlsRevision = FilterControlsRevision();
+  walk_.judgedDirectory.reset();
 }
 
 int32_t Tdiapo::DirectoryNumber(const Text& dir) {
@@ -56,7 +73,12 @@ int32_t Tdiapo::DirectoryNumber(const Text& dir) {
 
 void Tdiapo::FilterPicture(const Text& dir, const Text& /*path*/, const DirEntry& entry) {
   if (entry.isDirectory) return;
-  if (!walk_.filters) PrepareWalkFilters();
+  if (!walk_.filters) {
+    PrepareWalkFilters();
+  } else if (walk_.controlsRevision != FilterControlsRevision()) {
+    // A handler run during the walk changed a filter: the pictures from here on read it.
+    ReadFilterControls();
+  }
   if (walk_.judgedDirectory != dir) {
     walk_.verdict = walk_.filters->JudgeDirectory(dir);
     walk_.judgedDirectory = dir;

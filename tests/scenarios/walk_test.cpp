@@ -215,6 +215,26 @@ TEST(Walk, AKeyIsSeenWithinOneEntry) {
   EXPECT_EQ(runs[1].State("ImageCount").Int() - runs[0].State("ImageCount").Int(), 50);
 }
 
+TEST(Walk, AFilterChangedDuringTheWalkCountsFromTheNextPicture) {
+  // The options panel is open while the walk runs; the filters read its controls at each picture.
+  Scenario s;
+  std::vector<std::string> files;
+  std::set<std::string> pictures;
+  for (int i = 0; i < 150; ++i) {
+    files.push_back("C:\\Photos\\Beaucoup\\p" + std::to_string(1000 + i) + "++.jpg");
+    pictures.insert(files.back());
+  }
+  WriteFiles(s, files);
+  WriteRoots(s, {{"C:\\Photos", true}});
+  // "++" in a name rejects the picture until the marker rule becomes "indifférent".
+  s.Run("75 select RadioGroup_exclusion 1\n", "/s", kRunMs);
+  const IndexFiles all = ExpectedIndex(s, {"C:\\Photos"}, true, pictures);
+  const IndexFiles index = ReadIndexFiles(s);
+  ASSERT_GT(index.records.size(), 0u) << "kept after the change";
+  EXPECT_LT(index.records.size(), all.records.size()) << "rejected before it";
+  EXPECT_EQ(index.records, all.records.substr(all.records.size() - index.records.size()));
+}
+
 TEST(Walk, EscDuringTheWalkEndsTheProgramWithTheMarkerMissing) {
   Scenario s;
   WriteBigFolder(s);
