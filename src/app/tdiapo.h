@@ -253,6 +253,8 @@ class Tdiapo {
     std::unordered_map<Text, int32_t> directoryNumbers;
     std::unordered_map<Text, int32_t> spelledNumbers;
     int64_t messagesRunAtMs = -1;  // the clock's milliseconds when the walk last let messages run
+    // Messages ran since the filters last looked at their controls: only a handler changes them.
+    bool messagesRan = false;
   };
   WalkContext walk_;
 

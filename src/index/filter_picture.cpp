@@ -75,9 +75,10 @@ void Tdiapo::FilterPicture(const Text& dir, const Text& /*path*/, const DirEntry
   if (entry.isDirectory) return;
   if (!walk_.filters) {
     PrepareWalkFilters();
-  } else if (walk_.controlsRevision != FilterControlsRevision()) {
-    // A handler run during the walk changed a filter: the pictures from here on read it.
-    ReadFilterControls();
+  } else if (walk_.messagesRan) {
+    walk_.messagesRan = false;
+    // A handler run during the walk may have changed a filter: the pictures from here on read it.
+    if (walk_.controlsRevision != FilterControlsRevision()) ReadFilterControls();
   }
   if (walk_.judgedDirectory != dir) {
     walk_.verdict = walk_.filters->JudgeDirectory(dir);
