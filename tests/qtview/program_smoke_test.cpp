@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 
 #include "app/program.h"
@@ -85,6 +86,8 @@ class ProgramRun {
   std::vector<std::string> boxes;
   size_t stepsDone = 0;
   bool timedOut = false;
+  // A file of the data folder as a first start creates it: C:\lumivel.
+  std::filesystem::path DataFile(const std::string& name) const { return driveC_.Path() / "lumivel" / name; }
 
  private:
   DriveMap Drives() const {
@@ -183,6 +186,19 @@ TEST(ProgramWithQtView, EscTypedInAnEditBoxStaysInItUntilTheFocusMovesOn) {
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.stepsDone, 5u) << "Esc in the edit box must not have ended the program";
   EXPECT_EQ(code, 1);
+}
+
+// Closing the window (its close button, or the window manager at the end of a session) leaves as
+// Esc does: the settings of this first start are saved.
+TEST(ProgramWithQtView, ClosingTheWindowQuitsAsEscDoes) {
+  ProgramRun run;
+  const int code = run.Run("/s", {PanelOpen, [](WatchedToolkit& toolkit) {
+                                    toolkit.Window()->close();
+                                    return true;
+                                  }});
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(code, 1);
+  EXPECT_TRUE(std::filesystem::exists(run.DataFile("lumivel_var.prm")));
 }
 
 TEST(ProgramWithQtView, TheOptionsDialogIsASmallWindowThatCancelEnds) {
