@@ -132,7 +132,7 @@ class Control {
   int32_t color_ = colors::kBtnFace;
   int32_t fontColor_ = colors::kWindowText;
   bool fontBold_ = false;
-  int fontSize_ = 13;
+  int fontSize_ = 11;  // the 8-point dialog font on a 96-dot screen
   Text hint_;
   uint64_t revision_ = 0;
 };

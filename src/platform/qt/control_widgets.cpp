@@ -16,6 +16,7 @@
 #include <climits>
 #include <optional>
 
+#include "platform/qt/control_font.h"
 #include "platform/qt/qt_text.h"
 
 namespace lumivel {
@@ -455,10 +456,7 @@ void ControlWidget::UpdateLook() {
   if (first || look.bold != c.FontBold() || look.fontSize != c.FontSize()) {
     look.bold = c.FontBold();
     look.fontSize = c.FontSize();
-    QFont font = widget_->font();
-    font.setPixelSize(std::max(1, c.FontSize()));
-    font.setBold(c.FontBold());
-    widget_->setFont(font);
+    widget_->setFont(ControlFont(std::max(1, c.FontSize()), c.FontBold()));
     relayout = true;
   }
   if (first || look.hint != c.Hint()) {
