@@ -8,6 +8,7 @@
 #include "platform/posix/posix_launcher.h"
 #include "platform/posix/system_clock.h"
 #include "platform/posix/x11_screen_saver.h"
+#include "platform/qt/french_translations.h"
 #include "platform/qt/qt_toolkit.h"
 #include "show/random_source.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   using namespace lumivel;
   // Qt takes its own options (-platform, ...) out of argv; argument 1 is the program's.
   QApplication qtApplication(argc, argv);
+  InstallFrenchTranslations();
   const std::string argument1 = argc > 1 ? argv[1] : "";
 
   PosixFileSystem fs(DriveMap::FromEnvironment());
