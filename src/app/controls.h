@@ -141,6 +141,8 @@ class Label : public Control {
  public:
   Label(ControlSet& set, std::string name, Control* parent)
       : Control(set, ControlKind::Label, std::move(name), parent) {}
+  // A design value: a right-justified caption keeps its right edge whatever its length.
+  bool rightJustified = false;
 };
 
 class Panel : public Control {

@@ -52,9 +52,11 @@ void Tdiapo::SetDesignValues() {
   Caption(Label_an, "année");
   Label_an.SetFontColor(colors::kYellow);
   Label_an.SetFontSize(28);
+  Label_an.rightJustified = true;
   Place(Label_options, 0, 30, 200, 30);
   Caption(Label_options, "options");
   Label_options.SetFontColor(colors::kYellow);
+  Label_options.rightJustified = true;
   Place(Label_mois, 0, 65, 200, 30);
   Caption(Label_mois, "mois");
   Label_mois.SetFontColor(colors::kYellow);
