@@ -176,6 +176,8 @@ class Tdiapo {
   bool ReplayFlag = false;
   Text CurrentImagePath;
   Text LastShownPath;
+  // The picture Image2 holds, the one on screen: a turn sets its captions only after its effect.
+  Text PictureOnScreenPath;
   Text OptionsText;
   ImageIndex ImageIndexRecords;
   int32_t ImageCount() const { return ImageIndexRecords.Count(); }

@@ -39,6 +39,7 @@ void Tdiapo::LoadPicture(const Text& path) {
   // Any other extension keeps the previous picture, which the effect shows again.
   if (!picture) return;
   Image2.SetPicture(picture);
+  PictureOnScreenPath = path;
   toolkit_.PictureLoaded(path, picture->width, picture->height);
 }
 

@@ -2,6 +2,7 @@
 // kept alive), the viewer's choice, the manual in a PDF reader or the browser, the file manager.
 #include "app/tdiapo.h"
 #include "tools/viewer_command.h"
+#include "util/program_path.h"
 
 namespace lumivel {
 
@@ -32,8 +33,10 @@ void Tdiapo::Panel_ouvrir_rep_imgClick(Control* sender) {
   }
   request.lastKey = LastKey;
   request.withFileName = CheckBox_xnview_rep_et_nom.Checked();
-  request.pictureDirectory = Label_repertoire.Caption();
-  request.currentImagePath = CurrentImagePath;
+  // The picture on screen: a turn sets Label_repertoire and the next CurrentImagePath only around
+  // its effect, while F3 or a click may come during it.
+  request.pictureDirectory = DirectoryPart(PictureOnScreenPath);
+  request.currentImagePath = PictureOnScreenPath;
   request.albumA = rep_album_A.Caption();
   request.albumB = rep_album_B.Caption();
   request.viewerPath = xnview_alternative_Label.Caption();

@@ -252,6 +252,44 @@ TEST(DirectorySlideshow, F3AnsweredNoDuringTheShowOpensThePanel) {
   EXPECT_EQ(r.State("ShowMode").Int(), 0);
 }
 
+// F3 names the folder of the picture on screen, also during the first picture of a run and while
+// the next picture's effect runs, before the turn has set its captions.
+TEST(DirectorySlideshow, F3NamesTheFolderOfThePictureOnScreen) {
+  const std::string rome = "C:\\Photos\\2014-10 Rome", nice = "C:\\Photos\\2015-06 Nice";
+  const struct {
+    const char* what;
+    int at;
+    std::string folder;
+  } cases[] = {
+      {"first picture of the run", 1000, nice},
+      {"second picture", 6000, rome},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Scenario s;
+    TempDir emptyPath;
+    UseSearchPath(s, emptyPath.Path());
+    ImageIndex index;
+    index.Append(0, "a.jpg");
+    index.Append(1, "b.jpg");
+    s.WriteFile(kRecords, index.Serialize());
+    s.WriteFile(kDirs, rome + "\r\n" + nice + "\r\n");
+    s.WriteFile(kMarker, "");
+    s.WriteFile(rome + "\\a.jpg", QuadrantJpeg(64, 48));
+    s.WriteFile(nice + "\\b.jpg", QuadrantJpeg(64, 48));
+    // In index order after the stored position 0 (Nice, then Rome), five seconds each.
+    std::string settings = kQuietSettings;
+    settings.replace(settings.find("CheckBox_rnd.Checked = true"), 27, "CheckBox_rnd.Checked = false");
+    s.WriteFile(kParams, Cp(settings + "Rdg1.ItemIndex = 0\r\ndt0_a = 5000\r\n"));
+    auto r = s.Run(std::to_string(c.at) + " answer yes\n" + std::to_string(c.at) + " keyup 114\n", "/s",
+                   c.at + 500);
+    EXPECT_EQ(r.Events("confirm"),
+              std::vector<std::string>{Quoted("\n\n     Diaporama de ?\n\n" + c.folder + "\n\n") + " -> yes"});
+    EXPECT_EQ(r.Events("launch"),
+              std::vector<std::string>{Quoted("\"" + std::string(kDefaultViewer) + "\" -slide \"" + c.folder + "\"")});
+  }
+}
+
 TEST(DirectorySlideshow, ButtonAnsweredNoOnTheOpenPanelClosesItAndTheShowResumes) {
   Scenario s;
   WriteShow(s);
