@@ -172,6 +172,8 @@ class Tdiapo {
   int32_t MouseTickCount = 0;
   int32_t MouseRefX = 0;
   double MouseRefTime = 0;
+  // The options panel showed at the previous tick: the move measured next was made with it open.
+  bool MousePanelShownAtLastTick = false;
   int32_t EntriesSeen = 0;
   bool ReplayFlag = false;
   Text CurrentImagePath;

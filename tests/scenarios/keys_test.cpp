@@ -117,7 +117,8 @@ TEST(Mouse, AFastHorizontalMoveQuits) {
   }
 }
 
-TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpen) {
+// Ticks come every 200 ms: a jump at 1010 is measured by the tick at 1200.
+TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpenNorAsItCloses) {
   struct Case {
     const char* what;
     const char* script;
@@ -127,6 +128,9 @@ TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpen) {
       {"jump before the first tick", "10 mouse 1500 0\n", false},
       {"same jump after it", "1000 mouse 1500 0\n", true},
       {"jump with the panel open", "50 keyup 32\n1000 mouse 1500 0\n", false},
+      {"jump on the open panel, closed before the next tick",
+       "50 keyup 32\n1010 mouse 1500 0\n1050 keyup 32\n", false},
+      {"jump after the first tick since it closed", "50 keyup 32\n1050 keyup 32\n1800 mouse 1500 0\n", true},
   };
   for (const auto& c : cases) {
     Scenario s;
