@@ -1,6 +1,7 @@
 // Handing work to other programs: the image viewer on a directory (waited for, with the window
 // kept alive), the viewer's choice, the manual in a PDF reader or the browser, the file manager.
 #include "app/tdiapo.h"
+#include "platform/own_files.h"
 #include "tools/viewer_command.h"
 #include "util/program_path.h"
 
@@ -76,6 +77,14 @@ void Tdiapo::Button_aideClick() { OpenHelpManual(); }
 
 void Tdiapo::OpenHelpManual() {
   const Text manual = Text(paths::kDataDir) + "\\" + kManualName;
+  // A data folder without the manual (a new installation, another data drive) gets the program's
+  // own copy first.
+  if (!services_.fs.FileExists(manual)) {
+    if (const auto own = ReadOwnFile(kManualName)) {
+      services_.fs.CreateDirectories(paths::kDataDir);
+      services_.fs.WriteFile(manual, *own);
+    }
+  }
   if (!services_.fs.FileExists(manual)) {
     toolkit_.ShowMessage(manual + " introuvable");
     return;
