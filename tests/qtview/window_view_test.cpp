@@ -245,6 +245,20 @@ TEST_F(WindowViewTest, CornerTextIsRightJustifiedOutlinedAndAsHighAsItsLines) {
   EXPECT_EQ(WidgetOf<QLabel>(label)->geometry().topRight(), QPoint(1919, 30)) << "grown downwards only";
 }
 
+TEST_F(WindowViewTest, AFolderPathTooLongForItsLabelKeepsItsEnds) {
+  Attach();
+  label.SetCaption("C:\\Photos\\2016\\Vacances d'été en Bretagne avec les cousins\\Jour 3 - la pointe du Raz"_cp);
+  toolkit.ProcessPendingEvents();
+  const QString shown = WidgetOf<QLabel>(label)->text();
+  EXPECT_TRUE(shown.startsWith("C:\\Photos")) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith("la pointe du Raz")) << shown.toStdString();
+  EXPECT_LE(WidgetOf<QLabel>(label)->fontMetrics().horizontalAdvance(shown), 300);
+
+  label.SetBounds(10, 400, 1000, 20);
+  toolkit.ProcessPendingEvents();
+  EXPECT_EQ(WidgetOf<QLabel>(label)->text(), ToQString(label.Caption())) << "whole again once there is room";
+}
+
 TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {
   edit.OnKeyDown = nullptr;
   Attach();

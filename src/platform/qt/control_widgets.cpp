@@ -155,8 +155,7 @@ class LabelControl : public ControlWidget {
   bool UpdateContent() override {
     if (!shown_ || *shown_ != GetControl().Caption()) {
       shown_ = GetControl().Caption();
-      label_->setText(ToQString(*shown_));
-      FitHeight();
+      ShowCaption();
     }
     return true;
   }
@@ -174,10 +173,21 @@ class LabelControl : public ControlWidget {
   void Relayout() override {
     // A label designed two lines high or more wraps its words, as a multi-line caption is designed.
     label_->setWordWrap(GetControl().Height() >= 2 * label_->fontMetrics().lineSpacing());
-    FitHeight();
+    if (shown_) ShowCaption();
   }
 
  private:
+  // A one-line caption longer than its label (a deep folder's path) keeps its beginning and its
+  // end, the folder's own name, rather than losing its end at the label's edge.
+  void ShowCaption() {
+    const QString caption = ToQString(*shown_);
+    const bool tooLong = !label_->wordWrap() && !caption.contains(QLatin1Char('\n')) &&
+                         label_->fontMetrics().horizontalAdvance(caption) > label_->contentsRect().width();
+    label_->setText(tooLong ? label_->fontMetrics().elidedText(caption, Qt::ElideMiddle, label_->contentsRect().width())
+                            : caption);
+    FitHeight();
+  }
+
   // A label that wraps is as high as its lines, so that none is cut off; never lower than designed.
   void FitHeight() {
     const int designed = std::max(0, GetControl().Height());
