@@ -1,5 +1,6 @@
 // lumivel [/s | /p | /c]: the slideshow and screen saver with its Qt window.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/program.h"
 #include "platform/posix/alsa_sound.h"
@@ -10,6 +11,7 @@
 #include "platform/posix/x11_screen_saver.h"
 #include "platform/qt/french_translations.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/screen_pixel_pictures.h"
 #include "show/random_source.h"
 
 int main(int argc, char** argv) {
@@ -22,7 +24,8 @@ int main(int argc, char** argv) {
   PosixFileSystem fs(DriveMap::FromEnvironment());
   SystemClock clock;
   UniformRandomSource random;
-  PosixPictureLoader pictures;
+  PosixPictureLoader decoder;
+  ScreenPixelPictures pictures(decoder, QGuiApplication::primaryScreen()->devicePixelRatio());
   AlsaSound sound;
   X11ScreenSaver saver;
   PosixLauncher launcher(fs);
