@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   groff ghostscript
   xvfb xauth
+  libxtst-dev libxdamage-dev x11-utils feh
 )
 missing=()
 for p in "${packages[@]}"; do

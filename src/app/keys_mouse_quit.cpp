@@ -4,6 +4,7 @@
 
 #include "app/key_codes.h"
 #include "app/tdiapo.h"
+#include "util/errors.h"
 
 namespace lumivel {
 
@@ -71,6 +72,17 @@ void Tdiapo::Button_quitClick() {
 
 void Tdiapo::CenterMouseCursor() {
   toolkit_.SetCursorPos(toolkit_.ScreenWidth() / 2, toolkit_.ScreenHeight() / 2);
+}
+
+// The window closed or the session ending: the program leaves as Esc makes it, but nobody is there
+// to answer a box, so a save that fails is told on standard error and the program ends all the same.
+void Tdiapo::QuitOnSystemRequest() {
+  try {
+    QuitProgram();
+  } catch (const ProgramError& error) {
+    toolkit_.ReportError(error.Message());
+  }
+  app_.Exit(1);
 }
 
 void Tdiapo::QuitProgram() {

@@ -17,6 +17,7 @@
 #include "platform/file_system.h"
 #include "platform/picture.h"
 #include "platform/services.h"
+#include "show/effect_geometry.h"
 #include "show/picker.h"
 
 namespace lumivel {
@@ -69,6 +70,8 @@ class Tdiapo {
   void Button_quitClick();
   void CenterMouseCursor();
   void QuitProgram();
+  // The quit procedure when the window system or the system ends the program.
+  void QuitOnSystemRequest();
 
   // ---- Screen-saver delay (src/app/screen_saver_panel.cpp) ----
   void ReadScreenSaverState();
@@ -210,7 +213,22 @@ class Tdiapo {
   void ChooseAlbumDirectory(Label& album);
   void PlaceDirectoryListUnderHistory();
   void NewPictureTurn();
+  // A browse turn; when it met no input and changed nothing, waits for input before the next.
   void BrowseTurn();
+  void BrowseTurnSteps();
+  // What decides a browse turn's outcome besides the controls that only input changes.
+  struct BrowseState {
+    int32_t lastKey;
+    int32_t historyPos;
+    bool stopShow;
+    uint8_t showMode;
+    bool replayFlag;
+    bool panelVisible;
+    int32_t historyCount;
+    Text lastShownPath;
+    bool operator==(const BrowseState&) const = default;
+  };
+  BrowseState CurrentBrowseState() const;
   void ShowPictureTurn();
   // The history entry at a position; a position outside the list raises the list-index error.
   Text HistoryEntry(int32_t position) const;
@@ -224,6 +242,16 @@ class Tdiapo {
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
   // Prepares the walk filters from the control panel and the word and exclusion lists.
   void PrepareWalkFilters();
+
+  // The file whose pixels Image2 holds, as it was when decoded, and the size it was decoded for.
+  struct LoadedPicture {
+    Text path;
+    PixelSize cover;
+    int64_t fileSize = -1;
+    std::optional<LocalDateTime> modified;
+    bool operator==(const LoadedPicture&) const = default;
+  };
+  LoadedPicture loaded_;
 
   Application& app_;
   Services& services_;

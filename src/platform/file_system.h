@@ -22,6 +22,7 @@ struct DirEntry {
 
 struct LocalDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+  bool operator==(const LocalDateTime&) const = default;
 };
 
 class FileSystem {

@@ -23,13 +23,20 @@ void Tdiapo::LoadPicture(const Text& path) {
     toolkit_.ShowMessage("fichier "_cp + path + " inexistant, réinitialisation de l'index..."_cp);
     return;
   }
+  const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
+  // Browsing draws the picture on screen again at every turn: the same unchanged file decoded
+  // for the same size would give the same pixels.
+  const LoadedPicture loaded{path, cover, services_.fs.FileSize(path), services_.fs.ModificationTime(path)};
+  if (Image2.GetPicture() && loaded == loaded_) {
+    toolkit_.PictureLoaded(path, Image2.PictureWidth(), Image2.PictureHeight());
+    return;
+  }
   const std::string host = services_.fs.ToHost(path);
   PictureLoader& loader = services_.pictures;
   std::shared_ptr<const Picture> picture;
   if (ext == ".bmp") {
     picture = loader.LoadBmp(host);
   } else if (ext == ".jpg" || ext == ".jpeg") {
-    const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
     picture = loader.LoadJpeg(host, cover.width, cover.height);
   } else if (ext == ".ico") {
     picture = loader.LoadIco(host);
@@ -40,6 +47,7 @@ void Tdiapo::LoadPicture(const Text& path) {
   if (!picture) return;
   Image2.SetPicture(picture);
   PictureOnScreenPath = path;
+  loaded_ = loaded;
   toolkit_.PictureLoaded(path, picture->width, picture->height);
 }
 

@@ -52,7 +52,9 @@ void Tdiapo::ShowEffect(const Text& path) {
   if (pw == 0) {
     Form.SetColor(colors::kRed);
     Label4.SetCaption(" " + std::string(42, 'x') + " ix=0 " + path);
-    // Without letting messages run: the notice stays the whole pause.
+    // Without letting messages run: the notice stays the whole pause, so it is put on the screen
+    // first.
+    toolkit_.PresentNow();
     services_.clock.Sleep(kBadPicturePauseMs);
     return;
   }
@@ -121,6 +123,8 @@ void Tdiapo::SlowZoom(int32_t startWidth, int32_t pw, int32_t ph) {
     PlaceImage(bounds.left, bounds.top, bounds.width, bounds.height);
     width = NextZoomWidth(zoom, pass);
     services_.clock.Sleep(0);
+    // One pass a frame: a pass the screen could not show would only cost the processor.
+    app_.AwaitFrame();
     app_.ProcessMessages();
   }
   // A stopping key only cuts the zoom short: the show goes on.
@@ -134,7 +138,7 @@ void Tdiapo::PlaceImage(int left, int top, int width, int height) {
 
 void Tdiapo::WaitSteps(int32_t milliseconds) {
   for (int32_t step = WaitStepCount(milliseconds); step > 0; --step) {
-    services_.clock.Sleep(kWaitStepMs);
+    app_.Wait(kWaitStepMs);
     app_.ProcessMessages();
   }
 }

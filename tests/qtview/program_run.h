@@ -1,6 +1,7 @@
 #pragma once
 // The whole program with the Qt view on an empty drive C, driven step by step from its own event
 // loop as a person would use it.
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,6 +51,8 @@ class ProgramRun {
   std::vector<std::string> boxes;
   size_t stepsDone = 0;
   bool timedOut = false;
+  // A file of the data folder as a first start creates it: C:\lumivel.
+  std::filesystem::path DataFile(const std::string& name) const { return driveC_.Path() / "lumivel" / name; }
 
  private:
   DriveMap Drives() const;

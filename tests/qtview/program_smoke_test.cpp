@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 
 #include "platform/qt/qt_text.h"
 #include "qtview/program_run.h"
@@ -82,6 +84,19 @@ TEST(ProgramWithQtView, EscTypedInAnEditBoxStaysInItUntilTheFocusMovesOn) {
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.stepsDone, 5u) << "Esc in the edit box must not have ended the program";
   EXPECT_EQ(code, 1);
+}
+
+// Closing the window (its close button, or the window manager at the end of a session) leaves as
+// Esc does: the settings of this first start are saved.
+TEST(ProgramWithQtView, ClosingTheWindowQuitsAsEscDoes) {
+  ProgramRun run;
+  const int code = run.Run("/s", {PanelOpen, [](WatchedToolkit& toolkit) {
+                                    toolkit.Window()->close();
+                                    return true;
+                                  }});
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(code, 1);
+  EXPECT_TRUE(std::filesystem::exists(run.DataFile("lumivel_var.prm")));
 }
 
 TEST(ProgramWithQtView, TheOptionsDialogIsASmallWindowThatCancelEnds) {

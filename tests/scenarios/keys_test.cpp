@@ -1,6 +1,8 @@
 // The keys, the mouse and the quit button, as a person uses them during the show.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
 #include <string>
 
 #include "scenarios/settings_fixtures.h"
@@ -165,6 +167,42 @@ TEST(QuitButton, LeavesThePointerInTheMiddleOfTheScreen) {
     script += "1000 keyup 32\n1810 mouse 1150 540\n";
     auto r = s.Run(script, "/s", 2500);
     EXPECT_EQ(r.exitCode, clicked ? 0 : 1) << (clicked ? "after the quit button" : "without it");
+  }
+}
+
+}  // namespace
+}  // namespace lumivel::testing
+
+namespace lumivel::testing {
+namespace {
+
+// A logout, a screen-saver manager, a closed terminal or Ctrl+C end the program as Esc does: the
+// settings changed by the load are saved with the history of what was shown. A save that fails
+// then is told on standard error, and the program still ends.
+TEST(Quitting, TheSystemEndsTheProgramAsEscDoes) {
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(signal);
+    Scenario s;
+    WriteShowablePictures(s);
+    auto r = s.RunThenSignal("", signal, 300, "/s", 100'000'000);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.Events("signal").size(), 1u);
+    EXPECT_EQ(s.ReadFile(kParamFile).substr(0, 21), "rep_album_A.Caption =");
+    const std::string history = s.ReadFile(kHistoryFile);
+    EXPECT_GT(history.size(), std::string("C:\\Photos\\p0.jpg\r\n").size()) << "the pictures shown were added";
+  }
+  {
+    SCOPED_TRACE("a save that fails");
+    Scenario s;
+    WriteShowablePictures(s);
+    // A folder where the parameter file goes: it can be neither read nor replaced.
+    std::filesystem::remove(s.Host(kParamFile));
+    s.WriteFile(kParamFile + "\\inside", "");
+    auto r = s.RunThenSignal("", SIGTERM, 300, "/s", 100'000'000);
+    EXPECT_EQ(r.exitCode, 1);
+    bool told = false;
+    for (const auto& line : r.transcript) told |= line.rfind("lumivel: Impossible", 0) == 0;
+    EXPECT_TRUE(told) << "on standard error";
   }
 }
 

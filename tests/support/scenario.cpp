@@ -80,16 +80,30 @@ void InstallHeadlessProgram(const std::filesystem::path& path) {
 }
 
 ScenarioResult Scenario::Run(const std::string& script, const std::string& argument1, long forMs) const {
+  return Launch(script, argument1, forMs, "");
+}
+
+ScenarioResult Scenario::RunThenSignal(const std::string& script, int signal, int afterMs,
+                                       const std::string& argument1, long forMs) const {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.3f", afterMs / 1000.0);
+  return Launch(script, argument1, forMs,
+                " & pid=$!; sleep " + std::string(seconds) + "; kill -" + std::to_string(signal) + " $pid; wait $pid");
+}
+
+ScenarioResult Scenario::Launch(const std::string& script, const std::string& argument1, long forMs,
+                                const std::string& after) const {
   auto scriptPath = work_.Write("script.txt", script);
   auto dumpPath = work_.Path() / "dump.json";
   auto outPath = work_.Path() / "transcript.txt";
   std::filesystem::remove(dumpPath);
-  std::string command = "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
+  std::string command = stackKiB > 0 ? "ulimit -s " + std::to_string(stackKiB) + "; " : "";
+  command += "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
   for (const auto& e : environment) command += " " + ShellQuote(e);
   command += " " + ShellQuote(program.empty() ? std::string(LUMIVEL_HEADLESS_BIN) : program) + " --screen " + screen + " --script " +
              ShellQuote(scriptPath.string()) + " --dump " + ShellQuote(dumpPath.string());
   if (forMs >= 0) command += " --for " + std::to_string(forMs);
-  command += " -- " + ShellQuote(argument1) + " > " + ShellQuote(outPath.string()) + " 2>&1";
+  command += " -- " + ShellQuote(argument1) + " > " + ShellQuote(outPath.string()) + " 2>&1" + after;
   int status = std::system(command.c_str());
   ScenarioResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -8,6 +8,7 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_launcher.h"
 #include "platform/posix/system_clock.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/posix/x11_screen_saver.h"
 #include "platform/qt/french_translations.h"
 #include "platform/qt/qt_toolkit.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
   QtToolkit toolkit(fs);
   Application app(toolkit);
   toolkit.SetApplication(&app);
+  TerminationSignals termination;
+  toolkit.WatchTermination(termination);
   return RunProgram(app, toolkit, services, argument1,
                     [&toolkit](ControlSet&, Tdiapo*) { toolkit.DetachWindow(); });
 }
