@@ -176,10 +176,14 @@ class Tdiapo {
   int32_t MouseTickCount = 0;
   int32_t MouseRefX = 0;
   double MouseRefTime = 0;
+  // The options panel showed at the previous tick: the move measured next was made with it open.
+  bool MousePanelShownAtLastTick = false;
   int32_t EntriesSeen = 0;
   bool ReplayFlag = false;
   Text CurrentImagePath;
   Text LastShownPath;
+  // The picture Image2 holds, the one on screen: a turn sets its captions only after its effect.
+  Text PictureOnScreenPath;
   Text OptionsText;
   ImageIndex ImageIndexRecords;
   int32_t ImageCount() const { return ImageIndexRecords.Count(); }
