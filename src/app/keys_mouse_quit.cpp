@@ -55,7 +55,12 @@ void Tdiapo::Timer1Timer() {
   double dt = now - MouseRefTime;
   if (dt == 0) dt = 10000;
   double speed = dx / dt / 1000000;
-  if (!Panel1.Visible() && MouseTickCount > 1 && speed > MouseSpeedMax) QuitProgram();
+  // Moves never quit while the panel shows, nor at the first tick after it closes: that tick
+  // measures the move from the last tick with the panel open, made on the panel.
+  const bool panelShown = Panel1.Visible();
+  const bool movedOnThePanel = MousePanelShownAtLastTick;
+  MousePanelShownAtLastTick = panelShown;
+  if (!panelShown && !movedOnThePanel && MouseTickCount > 1 && speed > MouseSpeedMax) QuitProgram();
   MouseRefX = pointer.x;
   MouseRefTime = now;
 }

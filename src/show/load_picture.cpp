@@ -46,6 +46,7 @@ void Tdiapo::LoadPicture(const Text& path) {
   // Any other extension keeps the previous picture, which the effect shows again.
   if (!picture) return;
   Image2.SetPicture(picture);
+  PictureOnScreenPath = path;
   loaded_ = loaded;
   toolkit_.PictureLoaded(path, picture->width, picture->height);
 }

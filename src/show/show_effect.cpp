@@ -21,8 +21,20 @@ bool Fills(int32_t effect) { return effect == 1 || effect == 2 || effect == 5; }
 }  // namespace
 
 void Tdiapo::ShowEffect(const Text& path) {
-  // A picture browsed with the panel open is drawn into Image2's current bounds, without effect.
-  if (Panel1.Visible() && !ReplayFlag) return;
+  // A picture browsed with the panel open is placed in its own shape, as the fit step places it,
+  // without effect or wait: left in the previous picture's bounds it would be squashed, or cropped
+  // in the frame of a slow zoom.
+  const auto placeAsFitted = [this] {
+    const int32_t pw = Image2.PictureWidth();
+    const int32_t ph = Image2.PictureHeight();
+    if (pw <= 0 || ph <= 0) return;
+    const Rect fit = FitBounds(ScreenWidth, ScreenHeight, pw, ph);
+    PlaceImage(fit.left, fit.top, fit.width, fit.height);
+  };
+  if (Panel1.Visible() && !ReplayFlag) {
+    placeAsFitted();
+    return;
+  }
   if (!services_.fs.FileExists(path)) {
     ResetAndQuit();
     return;
@@ -30,6 +42,7 @@ void Tdiapo::ShowEffect(const Text& path) {
   if (LastKey == keys::kArrowUsed) {
     PlayTone(640, 20, 30);
     LastKey = 0;
+    placeAsFitted();
     return;
   }
   if (LowerCase(ExtensionOf(path)) == ".mp4") return;

@@ -74,6 +74,11 @@ std::string ShellQuote(const std::string& s) {
 
 }  // namespace
 
+void InstallHeadlessProgram(const std::filesystem::path& path) {
+  std::filesystem::create_directories(path.parent_path());
+  std::filesystem::copy_file(LUMIVEL_HEADLESS_BIN, path, std::filesystem::copy_options::overwrite_existing);
+}
+
 ScenarioResult Scenario::Run(const std::string& script, const std::string& argument1, long forMs) const {
   return Launch(script, argument1, forMs, "");
 }
@@ -95,7 +100,7 @@ ScenarioResult Scenario::Launch(const std::string& script, const std::string& ar
   std::string command = stackKiB > 0 ? "ulimit -s " + std::to_string(stackKiB) + "; " : "";
   command += "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
   for (const auto& e : environment) command += " " + ShellQuote(e);
-  command += " " + ShellQuote(LUMIVEL_HEADLESS_BIN) + " --screen " + screen + " --script " +
+  command += " " + ShellQuote(program.empty() ? std::string(LUMIVEL_HEADLESS_BIN) : program) + " --screen " + screen + " --script " +
              ShellQuote(scriptPath.string()) + " --dump " + ShellQuote(dumpPath.string());
   if (forMs >= 0) command += " --for " + std::to_string(forMs);
   command += " -- " + ShellQuote(argument1) + " > " + ShellQuote(outPath.string()) + " 2>&1" + after;

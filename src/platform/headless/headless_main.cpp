@@ -81,6 +81,7 @@ int main(int argc, char** argv) {
 
   VirtualClock clock;
   PosixFileSystem fs(DriveMap::FromEnvironment());
+  fs.CreateDriveFolder('C');
   Transcript transcript(std::cout);
   HeadlessToolkit toolkit(clock, fs, transcript, width, height, std::move(events), forMs);
   Application app(toolkit);

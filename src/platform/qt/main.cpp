@@ -1,33 +1,33 @@
 // lumivel [/s | /p | /c]: the slideshow and screen saver with its Qt window.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/program.h"
 #include "platform/posix/alsa_sound.h"
 #include "platform/posix/picture_loader.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_launcher.h"
-#include "platform/posix/shipped_manual.h"
 #include "platform/posix/system_clock.h"
 #include "platform/posix/termination_signals.h"
 #include "platform/posix/x11_screen_saver.h"
+#include "platform/qt/french_translations.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/screen_pixel_pictures.h"
 #include "show/random_source.h"
 
 int main(int argc, char** argv) {
   using namespace lumivel;
   // Qt takes its own options (-platform, ...) out of argv; argument 1 is the program's.
   QApplication qtApplication(argc, argv);
+  InstallFrenchTranslations();
   const std::string argument1 = argc > 1 ? argv[1] : "";
 
   PosixFileSystem fs(DriveMap::FromEnvironment());
-  // The help button opens the manual in the data folder; the program brings its own there.
-  if (auto manual = FindShippedManual(QCoreApplication::applicationDirPath().toStdString(),
-                                      LUMIVEL_DOC_FROM_PROGRAM)) {
-    PlaceManual(fs, *manual, paths::kDataDir);
-  }
+  fs.CreateDriveFolder('C');
   SystemClock clock;
   UniformRandomSource random;
-  PosixPictureLoader pictures;
+  PosixPictureLoader decoder;
+  ScreenPixelPictures pictures(decoder, QGuiApplication::primaryScreen()->devicePixelRatio());
   AlsaSound sound;
   X11ScreenSaver saver;
   PosixLauncher launcher(fs);
