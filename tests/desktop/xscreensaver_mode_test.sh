@@ -47,10 +47,13 @@ programs:	\
   "Lumivel"  lumivel /s \n\
 
 CONF
+# "lumivel" is found on the path, as an installed one would be; a copy, since the build folder
+# may lie where the user nobody cannot go.
+mkdir -p "$work/bin"
+cp "$lumivel" "$work/bin/lumivel"
 [ "$(id -u)" -eq 0 ] && chown -R nobody:nogroup "$work/c" "$work/home"
 
-# "lumivel" is found on the path, as an installed one would be.
-saver_env=(-i "HOME=$work/home" "DISPLAY=$DISPLAY" "PATH=$(dirname "$lumivel"):/usr/bin:/bin"
+saver_env=(-i "HOME=$work/home" "DISPLAY=$DISPLAY" "PATH=$work/bin:/usr/bin:/bin"
            "LUMIVEL_DRIVE_C=$work/c")
 "${as_user[@]}" env "${saver_env[@]}" setsid xscreensaver -no-splash -verbose \
   > "$work/xscreensaver.log" 2>&1 &
@@ -63,7 +66,7 @@ fail() {
   exit 1
 }
 # The running display mode: a process of the daemon's session.
-mode_pid() { pgrep -s "$saver_pid" -x "$(basename "$lumivel")" || true; }
+mode_pid() { pgrep -s "$saver_pid" -x lumivel || true; }
 
 for _ in $(seq 100); do saver_command -time >/dev/null 2>&1 && break; sleep 0.1; done
 saver_command -time >/dev/null 2>&1 || fail "xscreensaver did not start"
