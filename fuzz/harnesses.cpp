@@ -10,7 +10,7 @@
 #include "platform/posix/bmp_decoder.h"
 #include "platform/posix/ico_decoder.h"
 #include "platform/posix/jpeg_segments.h"
-#include "platform/posix/picture_loader.h"
+#include "platform/posix/jpeg_decoder.h"
 #include "settings/param_list.h"
 #include "util/errors.h"
 #include "util/text_lines.h"
@@ -37,7 +37,9 @@ const char* const kKeys[] = {"rep_album_A.Caption", "dt0_a", "_haut", "vmax", "z
 
 void CheckPicture(const Picture& p) {
   Require(p.width >= 0 && p.height >= 0 && p.pixelWidth >= 0 && p.pixelHeight >= 0);
-  Require(p.rgb.size() == static_cast<std::size_t>(p.pixelWidth) * static_cast<std::size_t>(p.pixelHeight) * 3);
+  Require(p.pixels.size() == static_cast<std::size_t>(p.pixelWidth) * static_cast<std::size_t>(p.pixelHeight));
+  // Every pixel written: each word is opaque, where fresh memory would most likely read 0.
+  for (std::size_t i = 0; i < p.pixels.size(); ++i) Require(p.pixels.data()[i] >> 24 == 0xFF);
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ void Tdiapo::LoadPicture(const Text& path) {
   } else if (ext == ".ico") {
     picture = loader.LoadIco(host);
   } else if (!ext.empty() && Text(kMetafilePatterns).find(ext) != Text::npos) {
-    picture = loader.LoadMetafile(host);
+    const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
+    picture = loader.LoadMetafile(host, cover.width, cover.height);
   }
   // Any other extension keeps the previous picture, which the effect shows again.
   if (!picture) return;

@@ -65,7 +65,7 @@ void ExpectEmpty(const Picture& p) {
   EXPECT_EQ(p.height, 0);
   EXPECT_EQ(p.pixelWidth, 0);
   EXPECT_EQ(p.pixelHeight, 0);
-  EXPECT_TRUE(p.rgb.empty());
+  EXPECT_TRUE(p.pixels.empty());
 }
 
 long MaxResidentKilobytes() {
@@ -164,7 +164,7 @@ TEST(PictureLoaderJpeg, DecodesAtTheSmallestScaleThatCoversAndReportsFullSize) {
     EXPECT_EQ(p->height, swapped ? c.width : c.height);
     EXPECT_EQ(p->pixelWidth, c.pixelWidth);
     EXPECT_EQ(p->pixelHeight, c.pixelHeight);
-    ASSERT_EQ(p->rgb.size(), size_t(c.pixelWidth) * size_t(c.pixelHeight) * 3);
+    ASSERT_EQ(p->pixels.size(), size_t(c.pixelWidth) * size_t(c.pixelHeight));
     if (c.orientation == 6) ExpectQuadrants(*p, {kB, kR, kW, kG});
     if (c.orientation == 8) ExpectQuadrants(*p, {kG, kW, kR, kB});
   }
@@ -261,7 +261,7 @@ TEST(PictureLoaderBmp, TwentyFourBitRowsEitherWay) {
     EXPECT_EQ(p->height, 6);
     EXPECT_EQ(p->pixelWidth, 10);
     EXPECT_EQ(p->pixelHeight, 6);
-    EXPECT_EQ(p->rgb, testing::QuadrantPixels(10, 6));
+    EXPECT_EQ(testing::RgbBytes(*p), testing::QuadrantPixels(10, 6));
   }
 }
 
@@ -471,7 +471,7 @@ TEST(PictureLoaderMetafile, IsRefusedWithItsName) {
   testing::TempDir dir;
   const auto path = dir.Write("plan été.wmf", "whatever");
   try {
-    PosixPictureLoader().LoadMetafile(path.string());
+    PosixPictureLoader().LoadMetafile(path.string(), 1920, 1080);
     ADD_FAILURE() << "loaded";
   } catch (const ProgramError& e) {
     EXPECT_EQ(e.Message(), "Métafichier non pris en charge : plan été.wmf"_cp);

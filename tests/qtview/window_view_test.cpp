@@ -44,7 +44,7 @@ std::shared_ptr<const Picture> QuarterScalePicture() {
   picture->height = 300;
   picture->pixelWidth = 100;
   picture->pixelHeight = 76;
-  picture->rgb = testing::QuadrantPixels(100, 76);
+  picture->pixels = testing::Rgb32Pixels(testing::QuadrantPixels(100, 76));
   return picture;
 }
 

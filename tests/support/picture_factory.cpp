@@ -45,8 +45,30 @@ std::vector<uint8_t> QuadrantPixels(int width, int height) {
 }
 
 Rgb PixelAt(const Picture& picture, int x, int y) {
-  const size_t at = (size_t(y) * size_t(picture.pixelWidth) + size_t(x)) * 3;
-  return {picture.rgb.at(at), picture.rgb.at(at + 1), picture.rgb.at(at + 2)};
+  const size_t at = size_t(y) * size_t(picture.pixelWidth) + size_t(x);
+  if (x < 0 || y < 0 || x >= picture.pixelWidth || at >= picture.pixels.size()) {
+    throw std::out_of_range("pixel outside the picture");
+  }
+  const uint32_t word = picture.pixels.data()[at];
+  return {uint8_t(word >> 16), uint8_t(word >> 8), uint8_t(word)};
+}
+
+PixelBuffer Rgb32Pixels(const std::vector<uint8_t>& rgb) {
+  PixelBuffer pixels(rgb.size() / 3);
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    pixels.data()[i] = Rgb32(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+  }
+  return pixels;
+}
+
+std::vector<uint8_t> RgbBytes(const Picture& picture) {
+  std::vector<uint8_t> rgb;
+  rgb.reserve(picture.pixels.size() * 3);
+  for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    const uint32_t word = picture.pixels.data()[i];
+    rgb.insert(rgb.end(), {uint8_t(word >> 16), uint8_t(word >> 8), uint8_t(word)});
+  }
+  return rgb;
 }
 
 bool Near(Rgb a, Rgb b, int tolerance) {

@@ -25,6 +25,9 @@ std::vector<uint8_t> QuadrantPixels(int width, int height);  // RGB, rows top to
 
 // The pixel at (x, y) of a decoded picture.
 Rgb PixelAt(const Picture& picture, int x, int y);
+// Pixels as a decoder leaves them, from RGB bytes (rows top to bottom); and back.
+PixelBuffer Rgb32Pixels(const std::vector<uint8_t>& rgb);
+std::vector<uint8_t> RgbBytes(const Picture& picture);
 // Whether two colours differ by at most tolerance in each channel (JPEG is lossy).
 bool Near(Rgb a, Rgb b, int tolerance = 30);
 

@@ -96,7 +96,7 @@ std::optional<DibInfo> ReadDibInfo(std::span<const uint8_t> dib) {
     info.palette.reserve(colors);
     for (uint64_t i = 0; i < colors; ++i) {
       const uint8_t* entry = d + pos + 4 * i;
-      info.palette.push_back({entry[2], entry[1], entry[0]});
+      info.palette.push_back(Rgb32(entry[2], entry[1], entry[0]));
     }
   }
   info.bytesBeforePixels = pos + 4 * colors;
@@ -107,7 +107,7 @@ std::optional<Picture> DecodeDibPixels(const DibInfo& info, int rows, bool topDo
                                        std::span<const uint8_t> pixels,
                                        std::vector<uint8_t>* alpha) {
   const int width = info.width;
-  if (width <= 0 || rows <= 0 || !PixelBufferFits(uint64_t(width), uint64_t(rows), 3))
+  if (width <= 0 || rows <= 0 || !PixelBufferFits(uint64_t(width), uint64_t(rows)))
     return std::nullopt;
   const uint64_t rowBytes = DibRowBytes(width, info.bitCount);
   if (uint64_t(rows) > pixels.size() / rowBytes) return std::nullopt;
@@ -116,40 +116,33 @@ std::optional<Picture> DecodeDibPixels(const DibInfo& info, int rows, bool topDo
   picture.width = picture.pixelWidth = width;
   picture.height = picture.pixelHeight = rows;
   const size_t w = size_t(width);
-  picture.rgb = NewPixelBuffer(w * size_t(rows) * 3);
+  picture.pixels = NewPixelBuffer(w * size_t(rows));
   if (alpha) alpha->assign(w * size_t(rows), 255);
   const Channel red(info.masks[0]), green(info.masks[1]), blue(info.masks[2]),
       opacity(info.masks[3]);
-  static constexpr std::array<uint8_t, 3> kBlack = {0, 0, 0};
+  const uint32_t black = Rgb32(0, 0, 0);
 
   for (int r = 0; r < rows; ++r) {
     const uint8_t* src = pixels.data() + size_t(r) * rowBytes;
     const size_t outRow = size_t(topDown ? r : rows - 1 - r);
-    uint8_t* dst = picture.rgb.data() + outRow * w * 3;
+    uint32_t* dst = picture.pixels.data() + outRow * w;
     uint8_t* dstAlpha = alpha ? alpha->data() + outRow * w : nullptr;
-    for (size_t x = 0; x < w; ++x, dst += 3) {
+    for (size_t x = 0; x < w; ++x, ++dst) {
       switch (info.bitCount) {
         case 1: case 4: case 8: {
           const size_t bit = x * size_t(info.bitCount);
           const unsigned shift = 8 - unsigned(info.bitCount) - unsigned(bit % 8);
           const size_t index = (src[bit / 8] >> shift) & ((1u << info.bitCount) - 1);
           // An index past a short colour table is drawn black rather than read past it.
-          const auto& c = index < info.palette.size() ? info.palette[index] : kBlack;
-          dst[0] = c[0];
-          dst[1] = c[1];
-          dst[2] = c[2];
+          *dst = index < info.palette.size() ? info.palette[index] : black;
           break;
         }
         case 24:
-          dst[0] = src[3 * x + 2];
-          dst[1] = src[3 * x + 1];
-          dst[2] = src[3 * x];
+          *dst = Rgb32(src[3 * x + 2], src[3 * x + 1], src[3 * x]);
           break;
         default: {
           const uint32_t value = info.bitCount == 16 ? Le16(src + 2 * x) : Le32(src + 4 * x);
-          dst[0] = red.From(value, 0);
-          dst[1] = green.From(value, 0);
-          dst[2] = blue.From(value, 0);
+          *dst = Rgb32(red.From(value, 0), green.From(value, 0), blue.From(value, 0));
           if (dstAlpha && info.bitCount == 32) dstAlpha[x] = opacity.From(value, 255);
           break;
         }

@@ -18,7 +18,7 @@ struct DibInfo {
   int height = 0;  // as stored: an icon's doubled height, negative for top-down rows
   int bitCount = 0;
   std::array<uint32_t, 4> masks{};  // red, green, blue, alpha (16 and 32 bits)
-  std::vector<std::array<uint8_t, 3>> palette;  // red, green, blue
+  std::vector<uint32_t> palette;  // as drawn
   size_t headerBytes = 0;        // the info header alone
   size_t bytesBeforePixels = 0;  // header, masks and colour table
 };

@@ -6,12 +6,9 @@
 #include <span>
 
 #include "platform/picture.h"
+#include "platform/posix/jpeg_decoder.h"
 
 namespace lumivel {
-
-// A JPEG file's bytes decoded upright at the smallest fast scale covering the cover size; nothing
-// when it cannot be decoded or would need more memory than a picture may take.
-std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth, int coverHeight);
 
 class PosixPictureLoader : public PictureLoader {
  public:
@@ -19,7 +16,8 @@ class PosixPictureLoader : public PictureLoader {
                                           int coverHeight) override;
   std::shared_ptr<const Picture> LoadBmp(const std::string& hostPath) override;
   std::shared_ptr<const Picture> LoadIco(const std::string& hostPath) override;
-  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath) override;
+  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath, int coverWidth,
+                                              int coverHeight) override;
 };
 
 }  // namespace lumivel

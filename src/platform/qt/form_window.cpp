@@ -48,7 +48,7 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   QRegion background(clip);
   for (const auto& shown : pictures_) {
     if (shown->bounds.isEmpty()) continue;
-    const QImage& image = shown->images.ForDrawnSize(shown->bounds.size());
+    const QImage& image = shown->images.ForDrawnSize(shown->bounds.size(), size());
     if (image.isNull()) continue;
     background -= shown->bounds.intersected(clip);
     drawn.emplace_back(shown->bounds, &image);
