@@ -22,7 +22,7 @@ class UprightRows {
   // upright: room for storedWidth x storedHeight pixels, which it fills.
   UprightRows(uint32_t* upright, int storedWidth, int storedHeight, int orientation);
 
-  // Where stored rows first .. first + count - 1 (count <= kStripRows, first a multiple of it) are
+  // Where stored rows first .. first + count - 1 (count <= kStripRows) are
   // to be decoded, storedWidth pixels each: rows[i] for row first + i.
   void Targets(int first, int count, uint32_t** rows);
   // Those rows are decoded: puts them in their upright places.
