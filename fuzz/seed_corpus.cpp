@@ -43,7 +43,17 @@ std::vector<std::string> SeedCorpus(const std::string& harness) {
     return {QuadrantJpeg(16, 8, rotated), QuadrantJpeg(8, 8, big), QuadrantJpeg(8, 8)};
   }
   if (harness == "bmp_file") {
-    return {Bmp24(QuadrantPixels(4, 3), 4, 3), Bmp24(QuadrantPixels(2, 2), 2, 2, true)};
+    const std::string palette("\x00\x00\xFF\x00\xFF\x00\x00\x00\x00\xFF\x00\x00", 12);
+    const std::string core = std::string("BM\x2C\0\0\0\0\0\0\0\x20\0\0\0" "\x0C\0\0\0\x03\0\x01\0\x01\0\x01\0", 26) +
+                             std::string("\x00\xFF\x00\xFF\x00\x00" "\xA0\0\0\0", 10);
+    return {Bmp24(QuadrantPixels(4, 3), 4, 3), Bmp24(QuadrantPixels(2, 2), 2, 2, true),
+            testing::BmpFile({.width = 5, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                     .tables = palette,
+                     .pixels = std::string("\x02\x01\x00\x03\x02\x00\x01\x00\x00\x00\x00\x02\x03\x00\x09\x02\x00\x01", 18)}),
+            testing::BmpFile({.width = 6, .height = 2, .bitCount = 4, .compression = 2, .colorsUsed = 3,
+                     .tables = palette,
+                     .pixels = std::string("\x03\x12\x00\x03\x20\x10\x00\x00\x06\x21\x00\x01", 12)}),
+            core};
   }
   if (harness == "ico_file") {
     IconImage image;

@@ -315,6 +315,75 @@ TEST(PictureLoaderBmp, PalettesAndColourMasks) {
   }
 }
 
+// A bitmap with the 12-byte core header: 16-bit sizes, 3-byte colour table entries.
+std::string CoreBmp(uint16_t width, uint16_t height, uint16_t bitCount, const std::string& table,
+                    const std::string& pixels) {
+  const auto le16 = [](uint16_t v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
+  const uint32_t offset = 14 + 12 + uint32_t(table.size());
+  return "BM" + Le32(offset + uint32_t(pixels.size())) + Le32(0) + Le32(offset) + Le32(12) +
+         le16(width) + le16(height) + le16(1) + le16(bitCount) + table + pixels;
+}
+
+TEST(PictureLoaderBmp, RunLengthRowsAndCoreHeaders) {
+  const std::string palette = std::string("\x00\x00\xFF\x00", 4) +  // 0 red (B, G, R, 0)
+                              std::string("\xFF\x00\x00\x00", 4) +  // 1 blue
+                              std::string("\x00\xFF\x00\x00", 4);   // 2 green
+  const Rgb r{255, 0, 0}, b{0, 0, 255}, g{0, 255, 0}, k{0, 0, 0};
+  const struct {
+    const char* what;
+    std::string file;
+    int width;
+    std::vector<Rgb> expected;  // rows top to bottom
+  } cases[] = {
+      {"8-bit runs: a run, a padded literal run, end of line, a jump, a run cut at the edge",
+       testing::BmpFile({.width = 5, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                         .tables = palette,
+                         .pixels = std::string("\x02\x01" "\x00\x03\x02\x00\x01\x00" "\x00\x00"
+                                               "\x00\x02\x03\x00" "\x09\x02" "\x00\x01", 20)}),
+       5,
+       {k, k, k, g, g, b, b, g, r, b}},
+      {"4-bit runs alternate their two nibbles; literal nibbles high first",
+       testing::BmpFile({.width = 6, .height = 1, .bitCount = 4, .compression = 2, .colorsUsed = 3,
+                         .tables = palette,
+                         .pixels = std::string("\x03\x12" "\x00\x03\x20\x10" "\x00\x01", 8)}),
+       6,
+       {b, g, b, g, r, b}},
+      {"runs that stop early leave black; an index past the table is black",
+       testing::BmpFile({.width = 3, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                         .tables = palette, .pixels = std::string("\x01\x07\x01\x02", 4)}),
+       3,
+       {k, k, k, k, g, k}},
+      {"core header, 24 bits, bottom-up",
+       CoreBmp(2, 2, 24, "", std::string("\x00\x00\xFF\xFF\x00\x00\0\0" "\x00\xFF\x00\x00\x00\x00\0\0", 16)),
+       2,
+       {g, k, r, b}},
+      {"core header, 1 bit, 3-byte colour entries",
+       CoreBmp(3, 1, 1, std::string("\x00\xFF\x00" "\xFF\x00\x00", 6), std::string("\xA0\0\0\0", 4)),
+       3,
+       {b, g, b}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto p = LoadBmpBytes(c.file);
+    ASSERT_EQ(p->pixelWidth, c.width);
+    ASSERT_EQ(p->pixelHeight * c.width, int(c.expected.size()));
+    for (size_t i = 0; i < c.expected.size(); ++i)
+      EXPECT_EQ(PixelAt(*p, int(i) % c.width, int(i) / c.width), c.expected[i]) << "pixel " << i;
+  }
+}
+
+TEST(PictureLoaderBmp, HostileRunsStayCheap) {
+  // 20000 runs of 255 pixels far past the right edge of a one-pixel bitmap, and jumps past its top.
+  std::string runs;
+  for (int i = 0; i < 20000; ++i) runs += std::string("\xFF\x01", 2);
+  runs += std::string("\x00\x02\xFF\xFF" "\x01\x01", 6);
+  const auto p = LoadBmpBytes(testing::BmpFile({.width = 1, .height = 3, .bitCount = 8, .compression = 1,
+                                                .colorsUsed = 2, .tables = std::string(8, '\x40'),
+                                                .pixels = runs}));
+  EXPECT_EQ(PixelAt(*p, 0, 2), (Rgb{0x40, 0x40, 0x40}));
+  EXPECT_EQ(PixelAt(*p, 0, 0), (Rgb{0, 0, 0}));
+}
+
 void ExpectBmpRefused(const char* what, const std::string& bytes) {
   SCOPED_TRACE(what);
   try {
@@ -346,8 +415,11 @@ TEST(PictureLoaderBmp, MalformedFilesRaiseTheBitmapError) {
   ExpectBmpRefused("zero height", with({.width = 4, .height = 0, .pixels = row}));
   ExpectBmpRefused("height INT32_MIN", with({.width = 1, .height = INT32_MIN, .pixels = row}));
   ExpectBmpRefused("7 bits a pixel", with({.width = 1, .height = 1, .bitCount = 7, .pixels = row}));
-  ExpectBmpRefused("run-length compressed",
-                   with({.width = 1, .height = 1, .bitCount = 8, .compression = 1,
+  ExpectBmpRefused("8-bit runs on a 4-bit bitmap",
+                   with({.width = 1, .height = 1, .bitCount = 4, .compression = 1,
+                         .tables = std::string(64, '\0'), .pixels = row}));
+  ExpectBmpRefused("runs stored top-down",
+                   with({.width = 1, .height = -1, .bitCount = 8, .compression = 1,
                          .tables = std::string(1024, '\0'), .pixels = row}));
   ExpectBmpRefused("colour masks on 24 bits",
                    with({.width = 1, .height = 1, .compression = 3,
@@ -357,9 +429,8 @@ TEST(PictureLoaderBmp, MalformedFilesRaiseTheBitmapError) {
                          .tables = std::string(1028, '\0'), .pixels = row}));
   ExpectBmpRefused("colour table past the end",
                    with({.width = 1, .height = 1, .bitCount = 8, .pixels = row}));
-  ExpectBmpRefused("core header of OS/2",
-                   "BM" + Le32(26 + 4) + Le32(0) + Le32(26) + Le32(12) +
-                       std::string("\x01\x00\x01\x00\x01\x00\x18\x00", 8) + std::string(4, 0));
+  ExpectBmpRefused("core header with 16 bits a pixel",
+                   CoreBmp(1, 1, 16, "", std::string(4, '\0')));
   std::string pastEnd = good;
   pastEnd.replace(10, 4, Le32(uint32_t(good.size() + 1)));
   ExpectBmpRefused("pixel offset past the end", pastEnd);

@@ -54,7 +54,7 @@ std::optional<Picture> DecodeIco(std::span<const uint8_t> file) {
     return std::nullopt;
 
   const auto info = ReadDibInfo(image);
-  if (!info || info->height < 0) return std::nullopt;
+  if (!info || info->height < 0 || info->runLength) return std::nullopt;
   const int rows = info->height / 2;
   if (rows <= 0) return std::nullopt;
   const auto colours = image.subspan(info->bytesBeforePixels);
