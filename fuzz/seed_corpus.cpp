@@ -63,6 +63,11 @@ std::vector<std::string> SeedCorpus(const std::string& harness) {
     image.bytes = IconBitmap(4, 4, 24, QuadrantPixels(4, 4), {}, std::vector<bool>(16, false));
     return {testing::IcoFile({image})};
   }
+  if (harness == "wmf_file" || harness == "emf_file") {
+    const std::vector<MetaRect> rects = {{0, 0, 10, 20, {200, 0, 0}}, {10, 5, 40, 20, {0, 0, 200}}};
+    if (harness == "wmf_file") return {testing::WmfFile(40, 20, 1440, rects), testing::WmfFile(3, 2, 96, {})};
+    return {testing::EmfFile(1058, 529, 40, 20, rects), testing::EmfFile(0, 0, 3, 2, {})};
+  }
   return {};
 }
 

@@ -17,6 +17,7 @@
 #include "platform/file_system.h"
 #include "platform/picture.h"
 #include "platform/services.h"
+#include "show/effect_geometry.h"
 #include "show/picker.h"
 
 namespace lumivel {
@@ -115,6 +116,10 @@ class Tdiapo {
   void Panel_continuer_clik();
   int32_t PickNextIndex();
   void LoadPicture(const Text& path);
+  // Asks the picture loader to decode, while the current picture is shown, the picture the next
+  // turn will load when it is known already; DecodeAheadOf names it.
+  void DecodeNextAhead();
+  void DecodeAheadOf(const Text& path);
   void ShowEffect(const Text& path);
   void WaitSteps(int32_t milliseconds);
   void PlayTone(int32_t frequency, int32_t durationMs, uint8_t volume);
@@ -220,6 +225,10 @@ class Tdiapo {
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
   // Prepares the walk filters from the control panel and the word and exclusion lists.
   void PrepareWalkFilters();
+  // How large the chosen effect needs a picture's pixels.
+  PixelSize PictureCover() const;
+  // The picture the next turn will load, when it can be told without drawing a random number.
+  std::optional<Text> NextKnownPicture();
 
   Application& app_;
   Services& services_;
@@ -241,6 +250,9 @@ class Tdiapo {
     int64_t messagesRunAtMs = -1;  // the clock's milliseconds when the walk last let messages run
   };
   WalkContext walk_;
+  // The history position of the last picture shown while browsing: the next step is guessed to go
+  // the same way as the last one.
+  int32_t browsedAt_ = -1;
 
   ControlSet controls_;
 

@@ -1,6 +1,5 @@
 // Putting one picture file into Image2, upright; the effect places and sizes it afterwards.
 #include "app/tdiapo.h"
-#include "show/decode_cover.h"
 #include "util/program_path.h"
 
 namespace lumivel {
@@ -29,12 +28,12 @@ void Tdiapo::LoadPicture(const Text& path) {
   if (ext == ".bmp") {
     picture = loader.LoadBmp(host);
   } else if (ext == ".jpg" || ext == ".jpeg") {
-    const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
+    const PixelSize cover = PictureCover();
     picture = loader.LoadJpeg(host, cover.width, cover.height);
   } else if (ext == ".ico") {
     picture = loader.LoadIco(host);
   } else if (!ext.empty() && Text(kMetafilePatterns).find(ext) != Text::npos) {
-    const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
+    const PixelSize cover = PictureCover();
     picture = loader.LoadMetafile(host, cover.width, cover.height);
   }
   // Any other extension keeps the previous picture, which the effect shows again.

@@ -118,6 +118,7 @@ void Tdiapo::BrowseTurn() {
 void Tdiapo::ShowPictureTurn() {
   if (CheckBox_af_an.Checked()) ShowYearMonth();
   LoadPicture(CurrentImagePath);
+  DecodeNextAhead();
   ShowEffect(CurrentImagePath);
   LastShownPath = CurrentImagePath;
   ShowDirectoryAndName(CurrentImagePath);

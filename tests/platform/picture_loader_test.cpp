@@ -1,7 +1,11 @@
 #include "platform/posix/picture_loader.h"
 
+#include "platform/posix/metafile_decoder.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+
+#include <filesystem>
 
 #include "support/picture_factory.h"
 #include "support/test_support.h"
@@ -239,6 +243,36 @@ TEST(PictureLoaderJpeg, UnreadableFilesGiveAnEmptyPicture) {
   }
   EXPECT_EQ(loader.LoadJpeg((dir.Path() / "missing.jpg").string(), 0, 0)->width, 0);
   EXPECT_EQ(loader.LoadJpeg(dir.Path().string(), 0, 0)->width, 0) << "a folder";
+}
+
+TEST(PictureLoaderJpeg, ALoadTakesWorkDoneAheadOnlyForTheFileAsItIsNowAndTheSameCover) {
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  const std::string a = dir.Write("a.jpg", testing::QuadrantJpeg(64, 32)).string();
+  const std::string b = dir.Write("b.jpg", testing::QuadrantJpeg(48, 80)).string();
+
+  loader.DecodeAhead(a, 0, 0);
+  auto p = loader.LoadJpeg(a, 0, 0);
+  EXPECT_EQ(p->width, 64);
+  ExpectQuadrants(*p, {kR, kG, kB, kW});
+
+  loader.DecodeAhead(a, 0, 0);
+  dir.Write("a.jpg", testing::QuadrantJpeg(64, 32, {.orientation = 3}));
+  {
+    SCOPED_TRACE("the file changed after the hint");
+    ExpectQuadrants(*loader.LoadJpeg(a, 0, 0), {kW, kB, kG, kR});
+  }
+
+  loader.DecodeAhead(a, 0, 0);
+  EXPECT_EQ(loader.LoadJpeg(a, 8, 4)->pixelWidth, 8) << "another cover";
+
+  loader.DecodeAhead(b, 0, 0);
+  EXPECT_EQ(loader.LoadJpeg(a, 0, 0)->width, 64) << "another file was hinted";
+  EXPECT_EQ(loader.LoadJpeg(b, 0, 0)->width, 48) << "the hint given up is no longer held";
+
+  loader.DecodeAhead(b, 0, 0);
+  std::filesystem::remove(b);
+  EXPECT_EQ(loader.LoadJpeg(b, 0, 0)->width, 0) << "the file went after the hint";
 }
 
 // --- Bitmaps ---
@@ -538,14 +572,96 @@ TEST(PictureLoaderIco, MalformedFilesRaiseTheIconError) {
   }
 }
 
-TEST(PictureLoaderMetafile, IsRefusedWithItsName) {
+TEST(MetafileRasterSize, CoversTheEffectKeepingTheShape) {
+  const struct {
+    const char* what;
+    double width, height;
+    int coverWidth, coverHeight;
+    std::optional<RasterSize> expected;
+  } rows[] = {
+      {"no cover: its own size", 200, 100, 0, 0, RasterSize{200, 100}},
+      {"a screen: the height decides", 200, 100, 1920, 1080, RasterSize{2160, 1080}},
+      {"the zoom's width alone", 100, 200, 6144, 0, RasterSize{6144, 12288}},
+      {"fill then zoom", 200, 100, 6144, 1080, RasterSize{6144, 3072}},
+      {"a large metafile comes down to the cover", 4000, 3000, 1920, 1080, RasterSize{1920, 1440}},
+      {"sizes round up", 3, 3, 10, 10, RasterSize{10, 10}},
+      {"held within a picture's memory", 1, 1, 60000, 60000, RasterSize{11585, 11585}},
+      {"no width", 0, 100, 1920, 1080, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const auto size = MetafileRasterSize(row.width, row.height, row.coverWidth, row.coverHeight);
+    ASSERT_EQ(size.has_value(), row.expected.has_value()) << row.what;
+    if (!size) continue;
+    EXPECT_EQ(size->width, row.expected->width) << row.what;
+    EXPECT_EQ(size->height, row.expected->height) << row.what;
+  }
+}
+
+std::shared_ptr<const Picture> LoadMetafileBytes(const std::string& name, const std::string& bytes,
+                                                 int coverWidth, int coverHeight) {
   testing::TempDir dir;
-  const auto path = dir.Write("plan été.wmf", "whatever");
-  try {
-    PosixPictureLoader().LoadMetafile(path.string(), 1920, 1080);
-    ADD_FAILURE() << "loaded";
-  } catch (const ProgramError& e) {
-    EXPECT_EQ(e.Message(), "Métafichier non pris en charge : plan été.wmf"_cp);
+  return PosixPictureLoader().LoadMetafile(dir.Write(name, bytes).string(), coverWidth, coverHeight);
+}
+
+TEST(PictureLoaderMetafile, BothKindsAreDrawnAtTheSizeTheEffectNeeds) {
+  const Rgb red{230, 20, 20}, blue{20, 20, 230};
+  const std::vector<testing::MetaRect> halves = {{0, 0, 100, 100, red}, {100, 0, 200, 100, blue}};
+  // 200 x 100 screen pixels either way: 200 units at 96 an inch, or 5292 x 2646 hundredths of mm.
+  const std::string wmf = testing::WmfFile(200, 100, 96, halves);
+  const std::string emf = testing::EmfFile(5292, 2646, 200, 100, halves);
+  // libwmf's box round the drawing takes in half a point of pen all round: 201 x 101.
+  const struct {
+    const char* what;
+    std::string name, bytes;
+    int coverWidth, coverHeight;
+    int width, height;
+    int pixelWidth, pixelHeight;
+  } cases[] = {
+      {"plain metafile, own size", "a.wmf", wmf, 0, 0, 201, 101, 201, 101},
+      {"plain metafile for a full HD screen", "a.wmf", wmf, 1920, 1080, 201, 101, 2150, 1080},
+      {"enhanced metafile, own size", "a.emf", emf, 0, 0, 200, 100, 200, 100},
+      {"enhanced metafile for the zoom", "a.emf", emf, 800, 0, 200, 100, 800, 400},
+      {"the kind is read from the bytes, not the name", "a.wmf", emf, 0, 0, 200, 100, 200, 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto p = LoadMetafileBytes(c.name, c.bytes, c.coverWidth, c.coverHeight);
+    EXPECT_EQ(p->width, c.width);
+    EXPECT_EQ(p->height, c.height);
+    ASSERT_EQ(p->pixelWidth, c.pixelWidth);
+    ASSERT_EQ(p->pixelHeight, c.pixelHeight);
+    EXPECT_TRUE(Near(PixelAt(*p, p->pixelWidth / 4, p->pixelHeight / 2), red));
+    EXPECT_TRUE(Near(PixelAt(*p, 3 * p->pixelWidth / 4, p->pixelHeight / 2), blue));
+  }
+}
+
+TEST(PictureLoaderMetafile, WhatIsNotDrawnShowsThePaper) {
+  const auto p = LoadMetafileBytes(
+      "a.emf", testing::EmfFile(5292, 2646, 200, 100, {{0, 0, 100, 100, {20, 200, 20}}}), 0, 0);
+  EXPECT_TRUE(Near(PixelAt(*p, 150, 50), {255, 255, 255}));
+}
+
+TEST(PictureLoaderMetafile, UnreadableFilesRaiseTheMetafileError) {
+  const std::string emf = testing::EmfFile(5292, 2646, 200, 100, {{0, 0, 100, 100, {1, 2, 3}}});
+  std::string noSize = emf;
+  noSize.replace(8, 32, std::string(8, '\0') + std::string(8, '\xFF') + std::string(16, '\0'));  // bounds, frame
+  const struct {
+    const char* what;
+    std::string name, bytes;
+  } cases[] = {
+      {"empty", "e.wmf", ""},
+      {"garbage", "g.wmf", testing::GarbageBytes(3000)},
+      {"enhanced header cut short", "c.emf", emf.substr(0, 60)},
+      {"enhanced metafile without a size", "n.emf", noSize},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      LoadMetafileBytes(c.name, c.bytes, 1920, 1080);
+      ADD_FAILURE() << "loaded";
+    } catch (const ProgramError& e) {
+      EXPECT_EQ(e.Message(), "Métafichier incorrect"_cp);
+    }
   }
 }
 
