@@ -373,7 +373,7 @@ TEST(PictureLoaderBmp, RunLengthRowsAndCoreHeaders) {
        testing::BmpFile({.width = 5, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
                          .tables = palette,
                          .pixels = std::string("\x02\x01" "\x00\x03\x02\x00\x01\x00" "\x00\x00"
-                                               "\x00\x02\x03\x00" "\x09\x02" "\x00\x01", 20)}),
+                                               "\x00\x02\x03\x00" "\x09\x02" "\x00\x01", 18)}),
        5,
        {k, k, k, g, g, b, b, g, r, b}},
       {"4-bit runs alternate their two nibbles; literal nibbles high first",

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 
+#include <algorithm>
 #include <bit>
 #include <utility>
 

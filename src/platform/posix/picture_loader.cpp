@@ -1,6 +1,5 @@
 #include "platform/posix/picture_loader.h"
 
-
 #include <optional>
 #include <span>
 #include <utility>

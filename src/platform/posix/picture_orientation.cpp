@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
