@@ -3,7 +3,7 @@
 //   bench_load_picture [--short] [--runs R] [FILE.jpg ...]
 // The camera-like picture is 6000 x 4000, 4:2:0, quality 95, gradients under sensor-like noise
 // (about 10 MB; --short: 1500 x 1000 and one run, for CI, whose exit status then tells only
-// whether the programs worked). For each file, best of R (5) runs of
+// whether the programs worked). For each file, the best of R (5) rounds of
 //   fit      the loader asked to cover a 1920 x 1080 screen (what the fit and fill effects need),
 //            up to the pixels the window draws
 //   full     the loader asked for every pixel (what the zoom effects need of a camera picture)
@@ -12,7 +12,8 @@
 //            tagged 1 (the tag block is put first, so it is the one read)
 // and the goals: fit <= 0.8 x djpeg full; turning upright <= 10 % of the decode. Times are
 // processor time (user and system, page faults included), which a machine busy with other work
-// disturbs far less than the wall clock; djpeg's include starting its process (about a
+// disturbs far less than the wall clock, and each round runs every measure once in turn, so that
+// the business of the moment weighs on all alike; djpeg's include starting its process (about a
 // millisecond). Without djpeg on the PATH only our times are shown.
 #include <spawn.h>
 #include <sys/resource.h>
@@ -65,13 +66,17 @@ double OwnProcessorMilliseconds() {
   return Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
 }
 
-// The best of `runs` runs; run returns the processor time it took, or a negative number on failure.
-std::optional<double> Best(int runs, const std::function<double()>& run) {
-  double best = 1e300;
+// The best time of each task over `runs` rounds, each round running every task once in turn, so
+// that a machine busier at one moment than another weighs on all of them alike. A task returns the
+// processor time it took, or a negative number on failure; nothing when one failed.
+std::optional<std::vector<double>> Best(int runs, const std::vector<std::function<double()>>& tasks) {
+  std::vector<double> best(tasks.size(), 1e300);
   for (int i = 0; i < runs; ++i) {
-    const double t = run();
-    if (t < 0) return std::nullopt;
-    best = std::min(best, t);
+    for (size_t t = 0; t < tasks.size(); ++t) {
+      const double ms = tasks[t]();
+      if (ms < 0) return std::nullopt;
+      best[t] = std::min(best[t], ms);
+    }
   }
   return best;
 }
@@ -104,25 +109,20 @@ double RunProgram(const std::vector<std::string>& args) {
 }
 
 struct Load {
-  double ms = 0;
   int pixelWidth = 0;
   int pixelHeight = 0;
 };
 
-std::optional<Load> TimeLoad(int runs, const fs::path& file, int coverWidth, int coverHeight) {
-  lumivel::PosixPictureLoader loader;
-  Load load;
-  const auto best = Best(runs, [&] {
+// A task loading `file`; `load` receives the decoded size.
+std::function<double()> LoadTask(const fs::path& file, int coverWidth, int coverHeight, Load* load = nullptr) {
+  return [=] {
+    lumivel::PosixPictureLoader loader;
     const double before = OwnProcessorMilliseconds();
     const auto picture = loader.LoadJpeg(file.string(), coverWidth, coverHeight);
     const double ms = OwnProcessorMilliseconds() - before;
-    load.pixelWidth = picture->pixelWidth;
-    load.pixelHeight = picture->pixelHeight;
+    if (load) *load = {picture->pixelWidth, picture->pixelHeight};
     return picture->width > 0 ? ms : -1;
-  });
-  if (!best) return std::nullopt;
-  load.ms = *best;
-  return load;
+  };
 }
 
 std::string Bytes(const fs::path& file) {
@@ -145,42 +145,38 @@ bool Goal(const char* what, double ours, double reference, double goal) {
 std::optional<bool> Measure(const fs::path& file, const fs::path& work, int runs,
                             const std::optional<std::string>& djpeg) {
   const std::string bytes = Bytes(file);
-  const auto fit = TimeLoad(runs, file, 1920, 1080);
-  const auto full = TimeLoad(runs, file, 0, 0);
-  if (!fit || !full) return std::nullopt;
-  std::printf("%s: %d x %d, %.1f MB, best of %d runs\n", file.c_str(), full->pixelWidth,
-              full->pixelHeight, double(bytes.size()) / 1e6, runs);
-  std::printf("  %-44s %7.1f ms (%d x %d)\n", "ours, fit", fit->ms, fit->pixelWidth, fit->pixelHeight);
-  std::printf("  %-44s %7.1f ms\n", "ours, full size", full->ms);
-  bool met = true;
+  if (bytes.size() < 2) return std::nullopt;
+  std::string tagged1 = bytes, tagged6 = bytes;
+  tagged1.insert(2, lumivel::testing::ExifApp1(1, lumivel::testing::ByteOrder::kLittle));
+  tagged6.insert(2, lumivel::testing::ExifApp1(6, lumivel::testing::ByteOrder::kLittle));
+  Write(work / "tagged1.jpg", tagged1);
+  Write(work / "tagged6.jpg", tagged6);
+  Load fit, full;
+  if (!LoadTask(file, 1920, 1080, &fit)() || !LoadTask(file, 0, 0, &full)()) return std::nullopt;
+  const std::string scale = std::to_string(std::max(1, fit.pixelWidth * 8 / std::max(1, full.pixelWidth))) + "/8";
 
-  if (bytes.size() > 2) {
-    std::string tagged1 = bytes, tagged6 = bytes;
-    tagged1.insert(2, lumivel::testing::ExifApp1(1, lumivel::testing::ByteOrder::kLittle));
-    tagged6.insert(2, lumivel::testing::ExifApp1(6, lumivel::testing::ByteOrder::kLittle));
-    Write(work / "tagged1.jpg", tagged1);
-    Write(work / "tagged6.jpg", tagged6);
-    for (const bool whole : {false, true}) {
-      const int cw = whole ? 0 : 1920, ch = whole ? 0 : 1080;
-      const auto plain = TimeLoad(runs, work / "tagged1.jpg", cw, ch);
-      const auto turned = TimeLoad(runs, work / "tagged6.jpg", cw, ch);
-      if (!plain || !turned) return std::nullopt;
-      met &= Goal(whole ? "orientation 6, full size (vs tag 1)" : "orientation 6, fit (vs tag 1)",
-                  turned->ms, plain->ms, 1.10);
-    }
-  }
-
+  std::vector<std::function<double()>> tasks = {
+      LoadTask(file, 1920, 1080), LoadTask(file, 0, 0),
+      LoadTask(work / "tagged1.jpg", 1920, 1080), LoadTask(work / "tagged6.jpg", 1920, 1080),
+      LoadTask(work / "tagged1.jpg", 0, 0), LoadTask(work / "tagged6.jpg", 0, 0)};
   if (djpeg) {
-    const std::string scale = std::to_string(std::max(1, fit->pixelWidth * 8 / full->pixelWidth)) + "/8";
-    const auto whole = Best(runs, [&] { return RunProgram({*djpeg, "-outfile", "/dev/null", file.string()}); });
-    const auto scaled = Best(runs, [&] {
-      return RunProgram({*djpeg, "-scale", scale, "-outfile", "/dev/null", file.string()});
-    });
-    if (!whole || !scaled) return std::nullopt;
-    std::printf("  %-44s %7.1f ms\n", ("djpeg -scale " + scale).c_str(), *scaled);
-    met &= Goal("fit vs djpeg full size", fit->ms, *whole, 0.80);
+    tasks.push_back([&] { return RunProgram({*djpeg, "-outfile", "/dev/null", file.string()}); });
+    tasks.push_back([&] { return RunProgram({*djpeg, "-scale", scale, "-outfile", "/dev/null", file.string()}); });
+  }
+  const auto best = Best(runs, tasks);
+  if (!best) return std::nullopt;
+  const std::vector<double>& t = *best;
+  std::printf("%s: %d x %d, %.1f MB, best of %d rounds\n", file.c_str(), full.pixelWidth, full.pixelHeight,
+              double(bytes.size()) / 1e6, runs);
+  std::printf("  %-44s %7.1f ms (%d x %d)\n", "ours, fit", t[0], fit.pixelWidth, fit.pixelHeight);
+  std::printf("  %-44s %7.1f ms\n", "ours, full size", t[1]);
+  bool met = Goal("orientation 6, fit (vs tag 1)", t[3], t[2], 1.10);
+  met &= Goal("orientation 6, full size (vs tag 1)", t[5], t[4], 1.10);
+  if (djpeg) {
+    std::printf("  %-44s %7.1f ms\n", ("djpeg -scale " + scale).c_str(), t[7]);
+    met &= Goal("fit vs djpeg full size", t[0], t[6], 0.80);
     std::printf("  %-44s %7.1f ms  reference %7.1f ms  ratio %.2f (no goal)\n", "full size vs djpeg full size",
-                full->ms, *whole, full->ms / *whole);
+                t[1], t[6], t[1] / t[6]);
   } else {
     std::printf("  djpeg not found (package libjpeg-turbo-progs): no comparison\n");
   }
