@@ -4,13 +4,14 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
   libturbojpeg0-dev libjpeg62-turbo-dev libjpeg-turbo-progs libexif-dev
   libwmf-dev fonts-urw-base35 libemf2svg-dev librsvg2-dev
-  libasound2-dev libx11-dev libxss-dev
+  libasound2-dev libx11-dev libxss-dev libglib2.0-dev
   clang libclang-rt-14-dev
   groff ghostscript
   xvfb xauth
+  libxtst-dev libxdamage-dev x11-utils feh
 )
 missing=()
 for p in "${packages[@]}"; do

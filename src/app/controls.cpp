@@ -171,7 +171,12 @@ void CheckListBox::DeleteLine(int index) {
   if (index < 0 || index >= Count()) return;
   lines_.erase(lines_.begin() + index);
   checked_.erase(checked_.begin() + index);
-  if (itemIndex_ >= Count()) itemIndex_ = Count() - 1;
+  // The selection stays with its line; the selected line gone, nothing is selected.
+  if (index == itemIndex_) {
+    itemIndex_ = -1;
+  } else if (index < itemIndex_) {
+    --itemIndex_;
+  }
   Changed();
 }
 

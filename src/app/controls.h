@@ -132,7 +132,7 @@ class Control {
   int32_t color_ = colors::kBtnFace;
   int32_t fontColor_ = colors::kWindowText;
   bool fontBold_ = false;
-  int fontSize_ = 13;
+  int fontSize_ = 11;  // the 8-point dialog font on a 96-dot screen
   Text hint_;
   uint64_t revision_ = 0;
 };
@@ -141,6 +141,8 @@ class Label : public Control {
  public:
   Label(ControlSet& set, std::string name, Control* parent)
       : Control(set, ControlKind::Label, std::move(name), parent) {}
+  // A design value: a right-justified caption keeps its right edge whatever its length.
+  bool rightJustified = false;
 };
 
 class Panel : public Control {

@@ -4,6 +4,7 @@
 
 #include "app/key_codes.h"
 #include "app/tdiapo.h"
+#include "util/errors.h"
 
 namespace lumivel {
 
@@ -54,7 +55,12 @@ void Tdiapo::Timer1Timer() {
   double dt = now - MouseRefTime;
   if (dt == 0) dt = 10000;
   double speed = dx / dt / 1000000;
-  if (!Panel1.Visible() && MouseTickCount > 1 && speed > MouseSpeedMax) QuitProgram();
+  // Moves never quit while the panel shows, nor at the first tick after it closes: that tick
+  // measures the move from the last tick with the panel open, made on the panel.
+  const bool panelShown = Panel1.Visible();
+  const bool movedOnThePanel = MousePanelShownAtLastTick;
+  MousePanelShownAtLastTick = panelShown;
+  if (!panelShown && !movedOnThePanel && MouseTickCount > 1 && speed > MouseSpeedMax) QuitProgram();
   MouseRefX = pointer.x;
   MouseRefTime = now;
 }
@@ -66,6 +72,17 @@ void Tdiapo::Button_quitClick() {
 
 void Tdiapo::CenterMouseCursor() {
   toolkit_.SetCursorPos(toolkit_.ScreenWidth() / 2, toolkit_.ScreenHeight() / 2);
+}
+
+// The window closed or the session ending: the program leaves as Esc makes it, but nobody is there
+// to answer a box, so a save that fails is told on standard error and the program ends all the same.
+void Tdiapo::QuitOnSystemRequest() {
+  try {
+    QuitProgram();
+  } catch (const ProgramError& error) {
+    toolkit_.ReportError(error.Message());
+  }
+  app_.Exit(1);
 }
 
 void Tdiapo::QuitProgram() {

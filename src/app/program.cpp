@@ -44,7 +44,8 @@ int RunProgram(Application& app, Toolkit& toolkit, Services& services, const std
   FinishingGuard guard(finishing, diapo.Controls(), &diapo);
   toolkit.AttachWindow(WindowBinding{
       &diapo.Controls(), &diapo.Form,
-      [&diapo](int key, bool shift) { diapo.FormKeyUp(&diapo.Form, key, shift); }, &diapo.Timer1});
+      [&diapo](int key, bool shift) { diapo.FormKeyUp(&diapo.Form, key, shift); }, &diapo.Timer1,
+      [&diapo] { diapo.QuitOnSystemRequest(); }});
   app.Dispatch([&] { diapo.FormCreate(); });
   return app.Run([&] { diapo.RunShow(); });
 }

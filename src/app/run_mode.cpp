@@ -4,7 +4,8 @@ namespace lumivel {
 
 RunModeChoice ChooseRunMode(const std::string& argument1) {
   RunModeChoice choice;
-  if (argument1.size() >= 2) choice.secondCharacter = argument1.substr(1, 1);
+  const Text argument = Utf8ToCp1252(argument1);
+  if (argument.size() >= 2) choice.secondCharacter = argument.substr(1, 1);
   if (choice.secondCharacter == "s" || choice.secondCharacter == "p") {
     choice.setsApplicationTitle = true;
   } else if (choice.secondCharacter == "c") {

@@ -36,6 +36,7 @@ struct Services {
 namespace paths {
 extern const char* const kDataDir;          // C:\Lumivel
 extern const char* const kParamFile;        // C:\lumivel\lumivel_var.prm
+extern const char* const kParamBackupFile;  // C:\lumivel\lumivel_var.prm.bak
 extern const char* const kRootsFile;        // C:\lumivel\lumivel.rep
 extern const char* const kRootFlagsFile;    // C:\lumivel\lumivel.repflag
 extern const char* const kHistoryFile;      // C:\lumivel\img_affichees.lst
@@ -70,6 +71,8 @@ class Tdiapo {
   void Button_quitClick();
   void CenterMouseCursor();
   void QuitProgram();
+  // The quit procedure when the window system or the system ends the program.
+  void QuitOnSystemRequest();
 
   // ---- Screen-saver delay (src/app/screen_saver_panel.cpp) ----
   void ReadScreenSaverState();
@@ -177,10 +180,14 @@ class Tdiapo {
   int32_t MouseTickCount = 0;
   int32_t MouseRefX = 0;
   double MouseRefTime = 0;
+  // The options panel showed at the previous tick: the move measured next was made with it open.
+  bool MousePanelShownAtLastTick = false;
   int32_t EntriesSeen = 0;
   bool ReplayFlag = false;
   Text CurrentImagePath;
   Text LastShownPath;
+  // The picture Image2 holds, the one on screen: a turn sets its captions only after its effect.
+  Text PictureOnScreenPath;
   Text OptionsText;
   ImageIndex ImageIndexRecords;
   int32_t ImageCount() const { return ImageIndexRecords.Count(); }
@@ -211,7 +218,22 @@ class Tdiapo {
   void ChooseAlbumDirectory(Label& album);
   void PlaceDirectoryListUnderHistory();
   void NewPictureTurn();
+  // A browse turn; when it met no input and changed nothing, waits for input before the next.
   void BrowseTurn();
+  void BrowseTurnSteps();
+  // What decides a browse turn's outcome besides the controls that only input changes.
+  struct BrowseState {
+    int32_t lastKey;
+    int32_t historyPos;
+    bool stopShow;
+    uint8_t showMode;
+    bool replayFlag;
+    bool panelVisible;
+    int32_t historyCount;
+    Text lastShownPath;
+    bool operator==(const BrowseState&) const = default;
+  };
+  BrowseState CurrentBrowseState() const;
   void ShowPictureTurn();
   // The history entry at a position; a position outside the list raises the list-index error.
   Text HistoryEntry(int32_t position) const;
@@ -223,31 +245,56 @@ class Tdiapo {
   void PlaceImage(int left, int top, int width, int height);
   // Widens Image2 from startWidth in small passes, letting messages run after each.
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
-  // Prepares the walk filters from the control panel and the word and exclusion lists.
+  // Prepares a walk: its directory numbers from ListBox_rep, and its filters.
   void PrepareWalkFilters();
   // How large the chosen effect needs a picture's pixels.
   PixelSize PictureCover() const;
   // The picture the next turn will load, when it can be told without drawing a random number.
   std::optional<Text> NextKnownPicture();
+  // The filters from the control panel as it is now, with the word lists of the walk's start.
+  void ReadFilterControls();
+  // Grows whenever a control the filters read changes.
+  uint64_t FilterControlsRevision() const;
+  // dir's position in ListBox_rep, appending it when no line names the same directory.
+  int32_t DirectoryNumber(const Text& dir);
+
+  // The file whose pixels Image2 holds, as it was when decoded, and the size it was decoded for.
+  struct LoadedPicture {
+    Text path;
+    PixelSize cover;
+    int64_t fileSize = -1;
+    std::optional<LocalDateTime> modified;
+    bool operator==(const LoadedPicture&) const = default;
+  };
+  LoadedPicture loaded_;
 
   Application& app_;
   Services& services_;
   Toolkit& toolkit_;
   std::string argument1_;
   bool activated_ = false;
+  // The settings load stopped at a faulty key, so the parameter file holds settings after it that
+  // the controls never received: the next save keeps the file beside the new one first.
+  bool paramFilePartlyRead_ = false;
 
-  // The walk's filters, prepared when it begins, and what it last worked out for a directory:
-  // the pictures of one directory come together, so each run of them is judged and numbered once.
+  // The walk's filters, prepared when it begins and again when a control they read changes, and
+  // what it last worked out for a directory: the pictures of one directory come together, so each
+  // run of them is judged and numbered once.
   struct WalkContext {
     std::optional<PreparedWalkFilters> filters;
+    uint64_t controlsRevision = 0;  // FilterControlsRevision() when the filters were prepared
     std::optional<Text> judgedDirectory;
     DirectoryVerdict verdict;
     std::optional<Text> numberedDirectory;
     int32_t directoryNumber = 0;
-    // The position in ListBox_rep of the first line of each lower-cased text: with thousands of
-    // directories a search of the list for each one would cost more than the whole listing.
+    // The position in ListBox_rep of the first line of each lower-cased text, and of each
+    // directory as the walk spelled it: with thousands of directories a search of the list for
+    // each one would cost more than the whole listing.
     std::unordered_map<Text, int32_t> directoryNumbers;
+    std::unordered_map<Text, int32_t> spelledNumbers;
     int64_t messagesRunAtMs = -1;  // the clock's milliseconds when the walk last let messages run
+    // Messages ran since the filters last looked at their controls: only a handler changes them.
+    bool messagesRan = false;
   };
   WalkContext walk_;
   // The history position of the last picture shown while browsing: the next step is guessed to go

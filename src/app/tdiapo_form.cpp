@@ -9,6 +9,7 @@ using namespace literals;
 namespace paths {
 const char* const kDataDir = "C:\\Lumivel";
 const char* const kParamFile = "C:\\lumivel\\lumivel_var.prm";
+const char* const kParamBackupFile = "C:\\lumivel\\lumivel_var.prm.bak";
 const char* const kRootsFile = "C:\\lumivel\\lumivel.rep";
 const char* const kRootFlagsFile = "C:\\lumivel\\lumivel.repflag";
 const char* const kHistoryFile = "C:\\lumivel\\img_affichees.lst";
@@ -52,9 +53,11 @@ void Tdiapo::SetDesignValues() {
   Caption(Label_an, "année");
   Label_an.SetFontColor(colors::kYellow);
   Label_an.SetFontSize(28);
+  Label_an.rightJustified = true;
   Place(Label_options, 0, 30, 200, 30);
   Caption(Label_options, "options");
   Label_options.SetFontColor(colors::kYellow);
+  Label_options.rightJustified = true;
   Place(Label_mois, 0, 65, 200, 30);
   Caption(Label_mois, "mois");
   Label_mois.SetFontColor(colors::kYellow);
@@ -79,7 +82,6 @@ void Tdiapo::SetDesignValues() {
   Caption(Panel_ouvrir_rep_img, "ouvrir le répertoire de l'image");
   Hint(Panel_ouvrir_rep_img, "-------> visualise le répertoire dans XnView  ");
   Place(Button_avec_sans_option, 1082, 6, 100, 27);
-  Button_avec_sans_option.SetFontSize(12);
   Caption(Button_avec_sans_option, "options");
   Hint(Button_avec_sans_option, "-------> afficher les options disponibles ");
   Place(Button_quit, 123, 6, 100, 27);
@@ -103,7 +105,6 @@ void Tdiapo::SetDesignValues() {
   CheckListBox_rep.SetColor(colors::kWindow);
   Place(Bevel1, 7, 69, 352, 152);
   Place(aPanel_sauve_param_et_BD0_et_quitter, 8, 226, 350, 30);
-  aPanel_sauve_param_et_BD0_et_quitter.SetFontSize(12);
   Caption(aPanel_sauve_param_et_BD0_et_quitter, "Réinitialiser = enregistre + quitter et Relancer");
   Hint(aPanel_sauve_param_et_BD0_et_quitter,
        "-------> réinitialise l'index des images avec tous les nouveaux répertoires ");
@@ -162,7 +163,6 @@ void Tdiapo::SetDesignValues() {
 
   // Column 4: the effects and their durations.
   Place(Rdg1, 1056, 42, 416, 160);
-  Rdg1.SetFontSize(12);
   Caption(Rdg1, "Effets");
   Items(Rdg1,
         {"reste à 1  (sans zoom =1 )                        1 durée",
@@ -230,10 +230,8 @@ void Tdiapo::SetDesignValues() {
   Place(Label_repertoire, 756, 246, 290, 17);
   Place(Label_nom_img, 756, 266, 290, 17);
   Place(Button2, 756, 292, 152, 26);
-  Button2.SetFontSize(12);
   Caption(Button2, "Enregistrer paramètres");
   Place(Button_param_avancer, 912, 292, 134, 26);
-  Button_param_avancer.SetFontSize(12);
   Caption(Button_param_avancer, "Paramètres avancés");
   Place(Button_aide, 1580, 144, 30, 26);
   Caption(Button_aide, "?");

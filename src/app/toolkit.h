@@ -1,6 +1,7 @@
 #pragma once
 // What the program asks of its window system: boxes, dialogs, the pointer, the screen, the
 // pending events. The Qt view and the headless view implement it.
+#include <cstdio>
 #include <functional>
 #include <optional>
 
@@ -18,12 +19,15 @@ class ControlSet;
 class Control;
 class Timer;
 
-// The window a view shows: its controls, its key-release handler (key preview) and its timer.
+// The window a view shows: its controls, its key-release handler (key preview), its timer, and
+// what it does when the window system or the system itself asks the program to end (the window
+// closed, a termination signal); without one the program ends at once with code 0.
 struct WindowBinding {
   ControlSet* controls = nullptr;
   Control* form = nullptr;
   std::function<void(int key, bool shift)> keyUp;
   Timer* timer = nullptr;
+  std::function<void()> endRequested = {};
 };
 
 class Toolkit : public MessageSink {
@@ -42,6 +46,9 @@ class Toolkit : public MessageSink {
   // The file-open dialog with its title and filter ("programmes (*.exe)|*.exe|...").
   virtual std::optional<Text> ChooseFile(const Text& title, const Text& filter) = 0;
   virtual void Beep() = 0;
+  // Tells of an error where no box may wait for an answer (the program is ending): on standard
+  // error.
+  virtual void ReportError(const Text& text) { std::fprintf(stderr, "lumivel: %s\n", Cp1252ToUtf8(text).c_str()); }
 
   virtual Point CursorPos() = 0;
   virtual void SetCursorPos(int x, int y) = 0;
@@ -52,6 +59,14 @@ class Toolkit : public MessageSink {
   virtual void ProcessPendingEvents() = 0;
   // Waits for the next event and handles it; false when there will be none (the loop ends).
   virtual bool WaitAndProcessEvent() = 0;
+  // Waits `milliseconds`, handling events as they arrive; returns early once `leave()` is true.
+  virtual void WaitFor(int milliseconds, const std::function<bool()>& leave) = 0;
+  // Waits for the screen's next frame after the last picture placed, handling events meanwhile.
+  virtual void WaitForFrame(const std::function<bool()>& leave) = 0;
+  // Waits until an event has arrived (a key, a click, a timer tick) and handles it.
+  virtual void WaitForInput(const std::function<bool()>& leave) = 0;
+  // Puts what changed on the screen now, for a pause that lets no event run.
+  virtual void PresentNow() {}
 
   // Things a person sees that the control model does not hold.
   virtual void PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*/) {}

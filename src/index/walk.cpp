@@ -17,12 +17,13 @@ constexpr int32_t kEntriesPerProgressStep = 200;
 // Letting pending messages run costs the desktop view microseconds, far more than an entry of a
 // listing, so during the walk they run at most once per millisecond of the clock: a key is still
 // seen at once. The scripted clock moves only when messages run, so there they run after every
-// entry.
-void LetMessagesRun(Clock& clock, Application& app, int64_t& lastRunMs) {
+// entry. True when they ran.
+bool LetMessagesRun(Clock& clock, Application& app, int64_t& lastRunMs) {
   const int64_t now = clock.MillisecondsSinceMidnight();
-  if (now == lastRunMs) return;
+  if (now == lastRunMs) return false;
   lastRunMs = now;
   app.ProcessMessages();
+  return true;
 }
 
 }  // namespace
@@ -44,6 +45,7 @@ void Tdiapo::WalkRoots() {
       WalkDirectory(root);
     }
     app_.ProcessMessages();
+    walk_.messagesRan = true;
   }
 }
 
@@ -61,7 +63,7 @@ void Tdiapo::WalkDirectory(const Text& dir) {
         WalkDirectory(dir + "\\" + entry.name);
       }
     }
-    LetMessagesRun(services_.clock, app_, walk_.messagesRunAtMs);
+    if (LetMessagesRun(services_.clock, app_, walk_.messagesRunAtMs)) walk_.messagesRan = true;
   }
 }
 

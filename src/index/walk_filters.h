@@ -27,7 +27,8 @@ inline constexpr int kMarkerExcludes = 0;  // "++" or "§" in the path rejects t
 inline constexpr int kMarkerIgnored = 1;
 inline constexpr int kMarkerRequired = 2;  // only paths holding "++" or "§" are kept
 
-// What the filters read from the control panel and the main window's lists at the start of a walk.
+// What the filters read from the control panel and the main window's lists: at the start of a
+// walk, and again when one of those controls changes during it (the word lists stay the walk's).
 struct WalkFilterSettings {
   bool exclusionListsOn = false;          // CheckBox_fic_exclusion
   std::vector<Text> excludedDirectories;  // ListBox_rep_exclu

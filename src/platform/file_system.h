@@ -24,6 +24,7 @@ struct DirEntry {
 
 struct LocalDateTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+  bool operator==(const LocalDateTime&) const = default;
 };
 
 class FileSystem {
@@ -33,8 +34,9 @@ class FileSystem {
   virtual bool FileExists(const Text& path) const = 0;
   virtual bool DirectoryExists(const Text& path) const = 0;
   // Every entry in the order the file system lists it, "." and ".." included; names that have no
-  // code page 1252 form, or hold a backslash, are left out, since no program path could name them.
-  // Nothing when the folder cannot be listed.
+  // code page 1252 form, or hold a backslash, are left out, since no program path could name them,
+  // and so are names holding a carriage return or a line feed, which no line of the program's list
+  // files could hold. Nothing when the folder cannot be listed.
   virtual std::optional<std::vector<DirEntry>> ListDirectory(const Text& dir) const = 0;
   // -1 when the file is missing or cannot be opened.
   virtual int64_t FileSize(const Text& path) const = 0;
@@ -54,7 +56,8 @@ class FileSystem {
   virtual bool DeleteFile(const Text& path) = 0;
   virtual bool CreateDirectory(const Text& path) = 0;  // one level
   virtual bool CreateDirectories(const Text& path) = 0;
-  virtual bool CopyFile(const Text& from, const Text& to) = 0;  // replaces the target
+  // Replaces the target; the copy keeps the file's modification time and permissions.
+  virtual bool CopyFile(const Text& from, const Text& to) = 0;
   virtual bool MoveFile(const Text& from, const Text& to) = 0;  // fails when the target exists
 
   // Host form of a program path (empty when its drive is not mapped), and back.

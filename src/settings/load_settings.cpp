@@ -72,7 +72,12 @@ void Tdiapo::LoadSettings() {
   }
 
   ParamLoad(ListBox_param.EditLines(), fs, paths::kParamFile);
-  for (const Setting& setting : kSettingsCatalogue) LoadSetting(*this, ListBox_param.Lines(), setting);
+  try {
+    for (const Setting& setting : kSettingsCatalogue) LoadSetting(*this, ListBox_param.Lines(), setting);
+  } catch (...) {
+    paramFilePartlyRead_ = true;
+    throw;
+  }
 
   ParamList history;
   ParamLoad(history, fs, paths::kHistoryFile);

@@ -57,6 +57,14 @@ void Tdiapo::SaveSettings() {
   ParamList& params = ListBox_param.EditLines();
   params.clear();
   for (const Setting& setting : kSettingsCatalogue) SaveSetting(*this, params, setting);
+  // After a load that stopped at a typo, the controls hold design values for the keys after it;
+  // the user's own values stay in the copy made before the file is first replaced.
+  if (paramFilePartlyRead_) {
+    if (fs.FileExists(paths::kParamFile) && !fs.CopyFile(paths::kParamFile, paths::kParamBackupFile)) {
+      throw ProgramError(FormatMessage("Impossible de créer le fichier %s"_cp, paths::kParamBackupFile));
+    }
+    paramFilePartlyRead_ = false;
+  }
   ParamSave(params, fs, paths::kParamFile);
 
   // After a reset the next start rebuilds the index and drops the history anyway; the queue of

@@ -11,6 +11,8 @@ void Tdiapo::ResumeFromHistory() {
   // A resume with nothing newer to replay leaves the flag raised: the next browse turns then play
   // their effect, and arrow steps their tone, until a replay of at least one picture ends.
   if (count - HistoryPos - 1 <= 0) return;
+  // A replay is a run of the show: a key that restarts the show ends it.
+  Application::ShowScope replaying(app_);
   const int savedTop = Panel1.Top();
   Panel1.SetTop(Form.Height());
   toolkit_.SetCursorHidden(true);

@@ -22,23 +22,31 @@ void Tdiapo::LoadPicture(const Text& path) {
     toolkit_.ShowMessage("fichier "_cp + path + " inexistant, réinitialisation de l'index..."_cp);
     return;
   }
+  const PixelSize cover = PictureCover();
+  // Browsing draws the picture on screen again at every turn: the same unchanged file decoded
+  // for the same size would give the same pixels.
+  const LoadedPicture loaded{path, cover, services_.fs.FileSize(path), services_.fs.ModificationTime(path)};
+  if (Image2.GetPicture() && loaded == loaded_) {
+    toolkit_.PictureLoaded(path, Image2.PictureWidth(), Image2.PictureHeight());
+    return;
+  }
   const std::string host = services_.fs.ToHost(path);
   PictureLoader& loader = services_.pictures;
   std::shared_ptr<const Picture> picture;
   if (ext == ".bmp") {
     picture = loader.LoadBmp(host);
   } else if (ext == ".jpg" || ext == ".jpeg") {
-    const PixelSize cover = PictureCover();
     picture = loader.LoadJpeg(host, cover.width, cover.height);
   } else if (ext == ".ico") {
     picture = loader.LoadIco(host);
   } else if (!ext.empty() && Text(kMetafilePatterns).find(ext) != Text::npos) {
-    const PixelSize cover = PictureCover();
     picture = loader.LoadMetafile(host, cover.width, cover.height);
   }
   // Any other extension keeps the previous picture, which the effect shows again.
   if (!picture) return;
   Image2.SetPicture(picture);
+  PictureOnScreenPath = path;
+  loaded_ = loaded;
   toolkit_.PictureLoaded(path, picture->width, picture->height);
 }
 

@@ -50,6 +50,20 @@ void Tdiapo::RunShow() {
   }
 }
 
+// Browse turns follow each other without pause, but a turn that met no input and changed nothing
+// only repeats the one before it: the loop then waits for input instead of drawing again.
+void Tdiapo::BrowseTurn() {
+  const uint64_t inputsBefore = app_.DeliveredCount();
+  const BrowseState before = CurrentBrowseState();
+  BrowseTurnSteps();
+  if (app_.DeliveredCount() == inputsBefore && CurrentBrowseState() == before) app_.AwaitInput();
+}
+
+Tdiapo::BrowseState Tdiapo::CurrentBrowseState() const {
+  return BrowseState{LastKey, HistoryPos, StopShow, ShowMode, ReplayFlag, Panel1.Visible(),
+                     ListBox_passee.Count(), LastShownPath};
+}
+
 int32_t Tdiapo::PickNextIndex() {
   const PickSettings settings{CheckBox_rnd.Checked(), rayon_rnd, nb_fouille};
   const PickResult pick = lumivel::PickNextIndex(Picker, settings, indice_non_aleatoire,
@@ -90,7 +104,7 @@ void Tdiapo::NewPictureTurn() {
   ShowPictureTurn();
 }
 
-void Tdiapo::BrowseTurn() {
+void Tdiapo::BrowseTurnSteps() {
   if (LastKey == keys::kLeft) {
     --HistoryPos;
     LastKey = keys::kArrowUsed;

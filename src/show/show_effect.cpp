@@ -21,8 +21,20 @@ bool Fills(int32_t effect) { return effect == 1 || effect == 2 || effect == 5; }
 }  // namespace
 
 void Tdiapo::ShowEffect(const Text& path) {
-  // A picture browsed with the panel open is drawn into Image2's current bounds, without effect.
-  if (Panel1.Visible() && !ReplayFlag) return;
+  // A picture browsed with the panel open is placed in its own shape, as the fit step places it,
+  // without effect or wait: left in the previous picture's bounds it would be squashed, or cropped
+  // in the frame of a slow zoom.
+  const auto placeAsFitted = [this] {
+    const int32_t pw = Image2.PictureWidth();
+    const int32_t ph = Image2.PictureHeight();
+    if (pw <= 0 || ph <= 0) return;
+    const Rect fit = FitBounds(ScreenWidth, ScreenHeight, pw, ph);
+    PlaceImage(fit.left, fit.top, fit.width, fit.height);
+  };
+  if (Panel1.Visible() && !ReplayFlag) {
+    placeAsFitted();
+    return;
+  }
   if (!services_.fs.FileExists(path)) {
     ResetAndQuit();
     return;
@@ -30,6 +42,7 @@ void Tdiapo::ShowEffect(const Text& path) {
   if (LastKey == keys::kArrowUsed) {
     PlayTone(640, 20, 30);
     LastKey = 0;
+    placeAsFitted();
     return;
   }
   if (LowerCase(ExtensionOf(path)) == ".mp4") return;
@@ -39,7 +52,9 @@ void Tdiapo::ShowEffect(const Text& path) {
   if (pw == 0) {
     Form.SetColor(colors::kRed);
     Label4.SetCaption(" " + std::string(42, 'x') + " ix=0 " + path);
-    // Without letting messages run: the notice stays the whole pause.
+    // Without letting messages run: the notice stays the whole pause, so it is put on the screen
+    // first.
+    toolkit_.PresentNow();
     services_.clock.Sleep(kBadPicturePauseMs);
     return;
   }
@@ -108,6 +123,8 @@ void Tdiapo::SlowZoom(int32_t startWidth, int32_t pw, int32_t ph) {
     PlaceImage(bounds.left, bounds.top, bounds.width, bounds.height);
     width = NextZoomWidth(zoom, pass);
     services_.clock.Sleep(0);
+    // One pass a frame: a pass the screen could not show would only cost the processor.
+    app_.AwaitFrame();
     app_.ProcessMessages();
   }
   // A stopping key only cuts the zoom short: the show goes on.
@@ -121,7 +138,7 @@ void Tdiapo::PlaceImage(int left, int top, int width, int height) {
 
 void Tdiapo::WaitSteps(int32_t milliseconds) {
   for (int32_t step = WaitStepCount(milliseconds); step > 0; --step) {
-    services_.clock.Sleep(kWaitStepMs);
+    app_.Wait(kWaitStepMs);
     app_.ProcessMessages();
   }
 }

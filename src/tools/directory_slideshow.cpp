@@ -2,11 +2,14 @@
 // control panel toggles as the space bar does.
 #include "app/key_codes.h"
 #include "app/tdiapo.h"
+#include "util/program_path.h"
 
 namespace lumivel {
 
 void Tdiapo::Button_tout_le_repClick(Control* sender) {
-  if (toolkit_.Confirm("\n\n     Diaporama de ?\n\n" + Label_repertoire.Caption() + "\n\n")) {
+  // The folder of the picture on screen, also during the first turn of a run, before the turn sets
+  // Label_repertoire.
+  if (toolkit_.Confirm("\n\n     Diaporama de ?\n\n" + DirectoryPart(PictureOnScreenPath) + "\n\n")) {
     Panel_ouvrir_rep_imgClick(sender);
   }
   ShowCompactPanel();

@@ -1,7 +1,9 @@
 // Handing work to other programs: the image viewer on a directory (waited for, with the window
 // kept alive), the viewer's choice, the manual in a PDF reader or the browser, the file manager.
 #include "app/tdiapo.h"
+#include "platform/own_files.h"
 #include "tools/viewer_command.h"
+#include "util/program_path.h"
 
 namespace lumivel {
 
@@ -32,8 +34,10 @@ void Tdiapo::Panel_ouvrir_rep_imgClick(Control* sender) {
   }
   request.lastKey = LastKey;
   request.withFileName = CheckBox_xnview_rep_et_nom.Checked();
-  request.pictureDirectory = Label_repertoire.Caption();
-  request.currentImagePath = CurrentImagePath;
+  // The picture on screen: a turn sets Label_repertoire and the next CurrentImagePath only around
+  // its effect, while F3 or a click may come during it.
+  request.pictureDirectory = DirectoryPart(PictureOnScreenPath);
+  request.currentImagePath = PictureOnScreenPath;
   request.albumA = rep_album_A.Caption();
   request.albumB = rep_album_B.Caption();
   request.viewerPath = xnview_alternative_Label.Caption();
@@ -73,6 +77,14 @@ void Tdiapo::Button_aideClick() { OpenHelpManual(); }
 
 void Tdiapo::OpenHelpManual() {
   const Text manual = Text(paths::kDataDir) + "\\" + kManualName;
+  // A data folder without the manual (a new installation, another data drive) gets the program's
+  // own copy first.
+  if (!services_.fs.FileExists(manual)) {
+    if (const auto own = ReadOwnFile(kManualName)) {
+      services_.fs.CreateDirectories(paths::kDataDir);
+      services_.fs.WriteFile(manual, *own);
+    }
+  }
   if (!services_.fs.FileExists(manual)) {
     toolkit_.ShowMessage(manual + " introuvable");
     return;

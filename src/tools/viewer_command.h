@@ -26,8 +26,8 @@ struct ViewerRequest {
   ViewerSender sender = ViewerSender::Other;
   int32_t lastKey = 0;
   bool withFileName = false;       // CheckBox_xnview_rep_et_nom
-  Text pictureDirectory;           // Label_repertoire caption
-  Text currentImagePath;           // CurrentImagePath
+  Text pictureDirectory;           // the directory of the picture on screen
+  Text currentImagePath;           // the picture on screen
   Text albumA;                     // rep_album_A caption
   Text albumB;                     // rep_album_B caption
   Text viewerPath;                 // xnview_alternative_Label caption

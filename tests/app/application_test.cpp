@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/controls.h"
 #include "app/run_mode.h"
 #include "util/errors.h"
@@ -24,11 +27,12 @@ class FakeToolkit : public Toolkit {
   Point CursorPos() override { return {}; }
   void SetCursorPos(int, int) override {}
   void SetCursorHidden(bool) override {}
+  // Every queued event, as a window system's pump hands them over.
   void ProcessPendingEvents() override {
-    if (!pending.empty()) {
+    while (!pending.empty()) {
       auto handler = pending.front();
       pending.erase(pending.begin());
-      app->Dispatch(handler);
+      app->Deliver(handler);
     }
   }
   bool WaitAndProcessEvent() override {
@@ -36,6 +40,9 @@ class FakeToolkit : public Toolkit {
     ProcessPendingEvents();
     return true;
   }
+  void WaitFor(int, const std::function<bool()>&) override {}
+  void WaitForFrame(const std::function<bool()>&) override {}
+  void WaitForInput(const std::function<bool()>&) override {}
   Application* app = nullptr;
   std::vector<std::function<void()>> pending;
   std::vector<Text> messages;
@@ -92,6 +99,28 @@ TEST(Application, RestartsReplaceTheRunningShowWithoutDeepeningTheStack) {
   EXPECT_EQ(runs, 1000);
   EXPECT_EQ(deepest, 1);
   EXPECT_LE(app.MaxDispatchDepth(), 2);
+}
+
+TEST(Application, EventsAfterARestartReachTheNewRunInOrder) {
+  FakeToolkit toolkit;
+  Application app(toolkit);
+  toolkit.app = &app;
+  int runs = 0;
+  std::vector<std::string> seen;
+  // Three events wait in one pump of the first run: the first restarts the show, so the two others
+  // belong to the second run.
+  toolkit.pending = {[&] { seen.push_back("restart in run " + std::to_string(runs)); app.QueueShow(); },
+                     [&] { seen.push_back("a in run " + std::to_string(runs)); },
+                     [&] { seen.push_back("b in run " + std::to_string(runs)); }};
+  std::function<void()> show = [&] {
+    app.TakeQueuedShow();
+    Application::ShowScope scope(app);
+    ++runs;
+    app.ProcessMessages();
+  };
+  app.QueueShow();
+  EXPECT_EQ(app.Run(show), 0);
+  EXPECT_EQ(seen, (std::vector<std::string>{"restart in run 1", "a in run 2", "b in run 2"}));
 }
 
 TEST(Application, AQueuedStartDoesNotInterruptWorkOutsideAShow) {

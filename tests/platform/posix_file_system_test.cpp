@@ -41,6 +41,17 @@ TEST(PosixFileSystem, AccentedNamesMatchWithoutRegardToCase) {
   EXPECT_TRUE(f.fs.FileExists(Utf8ToCp1252("C:\\photos\\été\\A.JPG")));
 }
 
+TEST(PosixFileSystem, DecomposedNamesAreFoundByTheirExactComposedSpellingFirst) {
+  // Two folders whose names, once composed, differ only in letter case: each spelling leads to its
+  // own, whichever the folder lists first.
+  Fixture f;
+  f.c.Write("P/E\u0301te\u0301/x.jpg", "x");
+  f.c.Write("P/e\u0301te\u0301/y.jpg", "y");
+  EXPECT_EQ(f.fs.ReadFile(Utf8ToCp1252("C:\\P\\Été\\x.jpg")), "x");
+  EXPECT_EQ(f.fs.ReadFile(Utf8ToCp1252("C:\\P\\été\\y.jpg")), "y");
+  EXPECT_EQ(f.fs.ToProgram(f.c.Path().string() + "/P/e\u0301te\u0301"), Utf8ToCp1252("C:\\P\\été"));
+}
+
 TEST(PosixFileSystem, HostPathsComeInAsProgramPaths) {
   Fixture f;
   EXPECT_EQ(f.fs.ToProgram(f.c.Path().string() + "/Photos/Noël"), Utf8ToCp1252("C:\\Photos\\Noël"));

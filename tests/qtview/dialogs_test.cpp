@@ -3,9 +3,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -120,6 +126,123 @@ TEST_F(DialogsTest, ACancelledChooserGivesNothing) {
     return false;
   });
   EXPECT_FALSE(toolkit.ChooseDirectory());
+}
+
+// What a person reads in a file dialog: its labels, buttons, column headers and side bar.
+QStringList TextsOf(QFileDialog* dialog) {
+  QStringList texts;
+  for (QLabel* label : dialog->findChildren<QLabel*>()) texts.push_back(label->text());
+  for (QAbstractButton* button : dialog->findChildren<QPushButton*>()) texts.push_back(button->text());
+  const QAbstractItemModel* listing = dialog->proxyModel() ? static_cast<QAbstractItemModel*>(dialog->proxyModel())
+                                                           : dialog->findChild<QFileSystemModel*>();
+  for (int column = 0; column < 4; ++column) texts.push_back(listing->headerData(column, Qt::Horizontal).toString());
+  return texts;
+}
+
+// A label with an ampersand and no field to jump to shows the ampersand as written.
+QStringList StrayAmpersands(QFileDialog* dialog) {
+  QStringList stray;
+  for (QLabel* label : dialog->findChildren<QLabel*>()) {
+    if (!label->buddy() && label->text().contains(QLatin1Char('&'))) stray.push_back(label->text());
+  }
+  return stray;
+}
+
+TEST_F(DialogsTest, TheDirectoryChooserSpeaksFrench) {
+  QStringList texts, stray;
+  Answerer answerer([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return false;
+    texts = TextsOf(dialog);
+    stray = StrayAmpersands(dialog);
+    dialog->reject();
+    return true;
+  });
+  toolkit.ChooseDirectory();
+  for (const char* expected : {"Répertoires :", "&Nom de répertoire :", "Fichiers de type :", "Annuler", "Nom",
+                               "Taille", "Type", "Dernière modification"}) {
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.join(" | ").toStdString();
+  }
+  EXPECT_TRUE(stray.isEmpty()) << stray.join(" | ").toStdString();
+}
+
+// The program chooser in a folder of Linux programs, or of Windows ones: which filter it starts
+// with, and which files each filter shows.
+TEST_F(DialogsTest, TheProgramChooserShowsLinuxProgramsWhereNoExeIsAtHand) {
+  namespace fs = std::filesystem;
+  const QString windowsFilter = QStringLiteral("programmes (*.exe)");
+  const QString linuxFilter = QString::fromUtf8("programmes exécutables (*)");
+  const struct {
+    const char* what;
+    std::vector<const char*> programs;
+    QString firstFilter;
+    QStringList shownFirst;
+    QString otherFilter;
+    QStringList shownThen;
+  } cases[] = {
+      {"Linux programs", {"visionneuse"}, linuxFilter, {"outils", "visionneuse"}, windowsFilter, {"outils"}},
+      {"a Windows program", {"visionneuse", "XnView.EXE"}, windowsFilter, {"outils", "XnView.EXE"}, linuxFilter,
+       {"outils", "visionneuse"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const fs::path folder = driveC.Path() / c.what;
+    fs::create_directories(folder / "outils");
+    driveC.Write(std::string(c.what) + "/notes.txt", "notes");
+    for (const char* program : c.programs) {
+      driveC.Write(std::string(c.what) + "/" + program, "#!/bin/sh\n");
+      // A Windows program on a Linux disk is a plain file; a Linux one may be run.
+      if (!QString(program).endsWith(".EXE")) fs::permissions(folder / program, fs::perms::owner_exec, fs::perm_options::add);
+    }
+    // File dialogs open in the last folder one of them showed.
+    QFileDialog().setDirectory(QString::fromStdString(folder.string()));
+
+    QStringList filters, texts, shownFirst, shownThen;
+    QString firstFilter;
+    int step = 0;
+    Answerer answerer([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      auto* listing = dialog ? dialog->proxyModel() : nullptr;
+      if (!listing) return false;
+      auto* files = qobject_cast<QFileSystemModel*>(listing->sourceModel());
+      const QModelIndex root = files->index(QString::fromStdString(folder.string()));
+      // The listing comes in the background; the first filter leaves out the other kind of file.
+      const int listed = c.firstFilter == linuxFilter ? static_cast<int>(c.programs.size()) + 2 : 2;
+      if (step == 0 && files->rowCount(root) < listed) return false;
+      auto shown = [&] {
+        QStringList names;
+        const QModelIndex top = listing->mapFromSource(root);
+        for (int row = 0; row < listing->rowCount(top); ++row) names.push_back(listing->index(row, 0, top).data().toString());
+        names.sort(Qt::CaseInsensitive);
+        return names;
+      };
+      if (step++ == 0) {
+        filters = dialog->nameFilters();
+        firstFilter = dialog->selectedNameFilter();
+        texts = TextsOf(dialog);
+        shownFirst = shown();
+        // The person picks the other filter in the list.
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        const int other = types->findText(c.otherFilter);
+        types->setCurrentIndex(other);
+        emit types->activated(other);
+        emit types->textActivated(c.otherFilter);
+        return false;
+      }
+      shownThen = shown();
+      dialog->reject();
+      return true;
+    });
+    toolkit.ChooseFile("Choix du programme exécutable"_cp, "programmes (*.exe)|*.exe|all (*.*)|*.*");
+
+    EXPECT_EQ(filters, (QStringList{windowsFilter, linuxFilter, "all (*)"}));
+    EXPECT_EQ(firstFilter, c.firstFilter);
+    EXPECT_EQ(shownFirst.join(" | ").toStdString(), c.shownFirst.join(" | ").toStdString());
+    EXPECT_EQ(shownThen.join(" | ").toStdString(), c.shownThen.join(" | ").toStdString());
+    for (const char* expected : {"Voir dans :", "&Nom de fichier :", "Fichiers de type :", "&Ouvrir", "Annuler"}) {
+      EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.join(" | ").toStdString();
+    }
+  }
 }
 
 }  // namespace

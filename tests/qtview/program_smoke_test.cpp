@@ -7,114 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
+#include <filesystem>
 
-#include "app/program.h"
-#include "platform/posix/picture_loader.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_launcher.h"
-#include "platform/posix/system_clock.h"
 #include "platform/qt/qt_text.h"
-#include "platform/qt/qt_toolkit.h"
-#include "show/random_source.h"
-#include "support/test_support.h"
+#include "qtview/program_run.h"
 
 namespace lumivel {
 namespace {
-
-class NoSound : public Sound {
- public:
-  void PlayWave(const std::vector<uint8_t>&) override {}
-};
-
-class FixedScreenSaver : public ScreenSaverSettings {
- public:
-  void ReadActive(bool& active) override { active = true; }
-  void ReadTimeout(int32_t& seconds) override { seconds = 600; }
-  void SetTimeout(int32_t) override {}
-};
-
-// The view, remembering the window the program attached.
-class WatchedToolkit : public QtToolkit {
- public:
-  using QtToolkit::QtToolkit;
-  void AttachWindow(const WindowBinding& window) override {
-    binding = window;
-    QtToolkit::AttachWindow(window);
-  }
-  WindowBinding binding;
-};
-
-// Runs the program on an empty drive C. Every 50 ms of its event loop a box that is open is
-// answered with its last button (OK, or "&Non"), otherwise the next step runs; a step returns true
-// when it is done. A run that does not end within 20 s closes its window.
-class ProgramRun {
- public:
-  ProgramRun() : fs_(Drives()), launcher_(fs_), toolkit_(fs_), app_(toolkit_) { toolkit_.SetApplication(&app_); }
-
-  int Run(const std::string& argument, std::vector<std::function<bool(WatchedToolkit&)>> steps) {
-    size_t next = 0;
-    int ticks = 0;
-    QTimer driver;
-    driver.setInterval(50);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        boxes.push_back(box->text().toStdString());
-        box->buttons().back()->click();
-        return;
-      }
-      if (++ticks > 400) {
-        timedOut = true;
-        if (QWidget* window = toolkit_.Window()) window->close();
-        return;
-      }
-      if (next < steps.size() && steps[next](toolkit_)) ++next;
-    });
-    driver.start();
-    Services services{fs_, clock_, random_, pictures_, sound_, saver_, launcher_};
-    const int code = RunProgram(app_, toolkit_, services, argument,
-                                [this](ControlSet&, Tdiapo*) { toolkit_.DetachWindow(); });
-    stepsDone = next;
-    return code;
-  }
-
-  std::vector<std::string> boxes;
-  size_t stepsDone = 0;
-  bool timedOut = false;
-
- private:
-  DriveMap Drives() const {
-    DriveMap drives;
-    drives.Map('C', driveC_.Path().string());
-    return drives;
-  }
-
-  testing::TempDir driveC_;
-  PosixFileSystem fs_;
-  SystemClock clock_;
-  UniformRandomSource random_;
-  PosixPictureLoader pictures_;
-  NoSound sound_;
-  FixedScreenSaver saver_;
-  PosixLauncher launcher_;
-  WatchedToolkit toolkit_;
-  Application app_;
-};
-
-Control& Find(WatchedToolkit& toolkit, const std::string& name) {
-  Control* control = toolkit.binding.controls->Find(name);
-  if (!control) throw std::runtime_error("no control " + name);
-  return *control;
-}
-
-// Once the show has given way to the options panel (the index of an empty drive is empty).
-bool PanelOpen(WatchedToolkit& toolkit) {
-  return Find(toolkit, "Panel1").Visible() && toolkit.WidgetOf(Find(toolkit, "Panel1"))->isVisible();
-}
 
 TEST(ProgramWithQtView, ComesUpFullScreenWithTheModelsControlsAndQuitsOnEsc) {
   ProgramRun run;
@@ -183,6 +84,19 @@ TEST(ProgramWithQtView, EscTypedInAnEditBoxStaysInItUntilTheFocusMovesOn) {
   EXPECT_FALSE(run.timedOut);
   EXPECT_EQ(run.stepsDone, 5u) << "Esc in the edit box must not have ended the program";
   EXPECT_EQ(code, 1);
+}
+
+// Closing the window (its close button, or the window manager at the end of a session) leaves as
+// Esc does: the settings of this first start are saved.
+TEST(ProgramWithQtView, ClosingTheWindowQuitsAsEscDoes) {
+  ProgramRun run;
+  const int code = run.Run("/s", {PanelOpen, [](WatchedToolkit& toolkit) {
+                                    toolkit.Window()->close();
+                                    return true;
+                                  }});
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(code, 1);
+  EXPECT_TRUE(std::filesystem::exists(run.DataFile("lumivel_var.prm")));
 }
 
 TEST(ProgramWithQtView, TheOptionsDialogIsASmallWindowThatCancelEnds) {

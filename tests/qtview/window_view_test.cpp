@@ -3,6 +3,8 @@
 // pixels wherever its bounds put it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -45,6 +47,16 @@ std::shared_ptr<const Picture> QuarterScalePicture() {
   picture->pixelWidth = 100;
   picture->pixelHeight = 76;
   picture->pixels = testing::Rgb32Pixels(testing::QuadrantPixels(100, 76));
+  return picture;
+}
+
+// A white picture as large as its pixels.
+std::shared_ptr<const Picture> WhitePicture(int width, int height) {
+  auto picture = std::make_shared<Picture>();
+  picture->width = picture->pixelWidth = width;
+  picture->height = picture->pixelHeight = height;
+  picture->pixels = PixelBuffer(static_cast<size_t>(width) * static_cast<size_t>(height));
+  std::fill_n(picture->pixels.data(), picture->pixels.size(), Rgb32(255, 255, 255));
   return picture;
 }
 
@@ -200,6 +212,54 @@ TEST_F(WindowViewTest, ModelValuesShowInTheWidgets) {
   radio.SetItemIndex(-1);
   toolkit.ProcessPendingEvents();
   for (QRadioButton* r : radios) EXPECT_FALSE(r->isChecked()) << "no item chosen shows none";
+}
+
+// The year-month and the filter summary: yellow text laid straight on the picture, right-justified
+// against the screen's right edge, with a dark outline, and as many lines high as its text needs.
+TEST_F(WindowViewTest, CornerTextIsRightJustifiedOutlinedAndAsHighAsItsLines) {
+  image.SetPicture(WhitePicture(64, 36));
+  image.SetBounds(0, 0, 1920, 1080);
+  label.rightJustified = true;
+  label.SetFontColor(colors::kYellow);
+  // Three lines of text, the last one far too long for the label's 200 pixels.
+  label.SetCaption(
+      "dates filtrées\noui => vacances\nnon => captures d'écran et photos floues du téléphone portable de "
+      "Jean-Philippe Dupont-Moreau"_cp);
+  const int designedBottom = 30 + 3 * 16;
+  Place(label, 1720, 30, 200, designedBottom - 30);
+  Attach();
+  const QImage shown = Screen();
+
+  auto yellow = [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() < 90; };
+  auto dark = [](const QColor& c) { return c.red() < 70 && c.green() < 70 && c.blue() < 70; };
+  int lowestYellow = -1, rightmostFirstLine = -1, darkPixels = 0;
+  for (int y = 30; y < 200; ++y) {
+    for (int x = 1600; x < 1920; ++x) {
+      const QColor c = shown.pixelColor(x, y);
+      if (dark(c)) ++darkPixels;
+      if (!yellow(c)) continue;
+      lowestYellow = y;
+      if (y < 30 + 14) rightmostFirstLine = std::max(rightmostFirstLine, x);
+    }
+  }
+  EXPECT_GE(rightmostFirstLine, 1912) << "the first line ends at the screen's right edge";
+  EXPECT_GT(lowestYellow, designedBottom + 8) << "the wrapped lines show, below the designed height";
+  EXPECT_GT(darkPixels, 200) << "the outline around the letters";
+  EXPECT_EQ(WidgetOf<QLabel>(label)->geometry().topRight(), QPoint(1919, 30)) << "grown downwards only";
+}
+
+TEST_F(WindowViewTest, AFolderPathTooLongForItsLabelKeepsItsEnds) {
+  Attach();
+  label.SetCaption("C:\\Photos\\2016\\Vacances d'été en Bretagne avec les cousins\\Jour 3 - la pointe du Raz"_cp);
+  toolkit.ProcessPendingEvents();
+  const QString shown = WidgetOf<QLabel>(label)->text();
+  EXPECT_TRUE(shown.startsWith("C:\\Photos")) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith("la pointe du Raz")) << shown.toStdString();
+  EXPECT_LE(WidgetOf<QLabel>(label)->fontMetrics().horizontalAdvance(shown), 300);
+
+  label.SetBounds(10, 400, 1000, 20);
+  toolkit.ProcessPendingEvents();
+  EXPECT_EQ(WidgetOf<QLabel>(label)->text(), ToQString(label.Caption())) << "whole again once there is room";
 }
 
 TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {

@@ -1,6 +1,8 @@
 // The keys, the mouse and the quit button, as a person uses them during the show.
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
 #include <string>
 
 #include "scenarios/settings_fixtures.h"
@@ -117,7 +119,8 @@ TEST(Mouse, AFastHorizontalMoveQuits) {
   }
 }
 
-TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpen) {
+// Ticks come every 200 ms: a jump at 1010 is measured by the tick at 1200.
+TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpenNorAsItCloses) {
   struct Case {
     const char* what;
     const char* script;
@@ -127,6 +130,9 @@ TEST(Mouse, NeverQuitsOnTheFirstTickNorWithThePanelOpen) {
       {"jump before the first tick", "10 mouse 1500 0\n", false},
       {"same jump after it", "1000 mouse 1500 0\n", true},
       {"jump with the panel open", "50 keyup 32\n1000 mouse 1500 0\n", false},
+      {"jump on the open panel, closed before the next tick",
+       "50 keyup 32\n1010 mouse 1500 0\n1050 keyup 32\n", false},
+      {"jump after the first tick since it closed", "50 keyup 32\n1050 keyup 32\n1800 mouse 1500 0\n", true},
   };
   for (const auto& c : cases) {
     Scenario s;
@@ -151,16 +157,52 @@ TEST(QuitButton, AsksFirstAndAnswerNonGoesOn) {
 }
 
 TEST(QuitButton, LeavesThePointerInTheMiddleOfTheScreen) {
-  // Nobody moves the mouse; once the panel closes, the next tick finds the pointer far from where
-  // it was (0, 0) and the mouse rule quits.
+  // Once the panel has closed, the pointer jumps to x 1150: 190 pixels from the middle of the
+  // screen, where the quit button put it, but 1150 from where it was (0), which quits.
   for (bool clicked : {false, true}) {
     Scenario s;
     WriteShowablePictures(s);
     std::string script = "50 keyup 32\n";
     if (clicked) script += "1000 answer no\n1000 click Button_quit\n";
-    script += "1000 keyup 32\n";
+    script += "1000 keyup 32\n1810 mouse 1150 540\n";
     auto r = s.Run(script, "/s", 2500);
-    EXPECT_EQ(r.exitCode, clicked ? 1 : 0) << (clicked ? "after the quit button" : "without it");
+    EXPECT_EQ(r.exitCode, clicked ? 0 : 1) << (clicked ? "after the quit button" : "without it");
+  }
+}
+
+}  // namespace
+}  // namespace lumivel::testing
+
+namespace lumivel::testing {
+namespace {
+
+// A logout, a screen-saver manager, a closed terminal or Ctrl+C end the program as Esc does: the
+// settings changed by the load are saved with the history of what was shown. A save that fails
+// then is told on standard error, and the program still ends.
+TEST(Quitting, TheSystemEndsTheProgramAsEscDoes) {
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    SCOPED_TRACE(signal);
+    Scenario s;
+    WriteShowablePictures(s);
+    auto r = s.RunThenSignal("", signal, 300, "/s", 100'000'000);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.Events("signal").size(), 1u);
+    EXPECT_EQ(s.ReadFile(kParamFile).substr(0, 21), "rep_album_A.Caption =");
+    const std::string history = s.ReadFile(kHistoryFile);
+    EXPECT_GT(history.size(), std::string("C:\\Photos\\p0.jpg\r\n").size()) << "the pictures shown were added";
+  }
+  {
+    SCOPED_TRACE("a save that fails");
+    Scenario s;
+    WriteShowablePictures(s);
+    // A folder where the parameter file goes: it can be neither read nor replaced.
+    std::filesystem::remove(s.Host(kParamFile));
+    s.WriteFile(kParamFile + "\\inside", "");
+    auto r = s.RunThenSignal("", SIGTERM, 300, "/s", 100'000'000);
+    EXPECT_EQ(r.exitCode, 1);
+    bool told = false;
+    for (const auto& line : r.transcript) told |= line.rfind("lumivel: Impossible", 0) == 0;
+    EXPECT_TRUE(told) << "on standard error";
   }
 }
 

@@ -121,6 +121,18 @@ TEST(RootDirectories, RemovingTheSelectedLineAfterConfirmation) {
   }
 }
 
+TEST(RootDirectories, ASecondClickOnRemoveAfterARemovalAsksNothing) {
+  Scenario s;
+  for (const char* dir : {"A", "B", "C"}) std::filesystem::create_directories(s.DriveC() / dir);
+  s.WriteFile(kRootsFile, "C:\\A\r\nC:\\B\r\nC:\\C\r\n");
+  auto r = s.Run("100 select CheckListBox_rep 1\n150 keyup 32\n200 answer yes\n210 answer yes\n"
+                 "300 click Panel_sup_rep\n400 click Panel_sup_rep\n",
+                 "/s", 500);
+  EXPECT_EQ(r.Events("confirm").size(), 1u) << "the removed line was the selection; nothing is selected now";
+  EXPECT_EQ(r.Control("CheckListBox_rep")["lines"].Strings(), (std::vector<std::string>{"C:\\A", "C:\\C"}));
+  EXPECT_EQ(r.Control("CheckListBox_rep")["itemIndex"].Int(), -1);
+}
+
 TEST(RootDirectories, ClickingALineShowsItAndMarksTheResetButton) {
   Scenario s;
   for (const char* dir : {"A", "B"}) std::filesystem::create_directories(s.DriveC() / dir);

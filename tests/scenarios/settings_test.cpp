@@ -206,6 +206,27 @@ TEST(Settings, AStoredNumberThatDoesNotConvertStopsTheLoadButEscStillQuits) {
   EXPECT_EQ(s.ReadFile(kParamFile), params) << "nothing had changed a setting, so nothing is saved";
 }
 
+TEST(Settings, ATypoInTheParameterFileDoesNotCostTheSettingsAfterIt) {
+  // The load stops at the typo, so the controls still hold their design values for every later
+  // key; the save that follows writes those. The file as the user wrote it is kept beside it.
+  Scenario s;
+  const std::string params = Cp("indice_non_aleatoire = 7\r\nnb_fouille = 12abc\r\nannee_de = 2001\r\n"
+                                "filtre_contient = chat\r\n");
+  s.WriteFile(kParamFile, params);
+  const std::string backup = "C:\\Lumivel\\lumivel_var.prm.bak";
+  auto r = s.Run("300 keyup 32\n400 click Button2\n500 edit Edit_dt0_a 1500\n600 click Button2\n700 keyup 27\n");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.Events("box"), (std::vector<std::string>{"\"'12abc' n'est pas une valeur entière correcte\""}));
+  EXPECT_NE(s.ReadFile(kParamFile).find("\r\ndt0_a = 1500\r\n"), std::string::npos) << "the saves still happen";
+  EXPECT_EQ(s.ReadFile(backup), params) << "kept before the first save, and not replaced by the later ones";
+
+  auto next = s.Run("300 click Button2\n400 keyup 27\n");
+  for (const auto& box : next.Events("box")) {
+    EXPECT_EQ(box.find("valeur enti"), std::string::npos) << "the saved file loads whole: " << box;
+  }
+  EXPECT_EQ(s.ReadFile(backup), params) << "a load that reads every key keeps no copy";
+}
+
 TEST(Settings, AStartUpErrorAfterTheLoadLeavesNoShowRunning) {
   // The load opens the panel as the space bar does, and that show run ends at once for want of
   // pictures; when the index then fails to load, no show may start later from the history.

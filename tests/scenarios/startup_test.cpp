@@ -1,6 +1,9 @@
 // Start-up as a person meets it: which index is used, what is rebuilt, what is kept, what is said.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "index/image_index.h"
 #include "support/picture_factory.h"
 #include "support/scenario.h"
@@ -96,7 +99,8 @@ TEST(Startup, CommandLineCharacterShownInTheAdvancedPanel) {
   struct Case {
     const char* argument;
     const char* caption;
-  } cases[] = {{"/s", "<s>"}, {"-p", "<p>"}, {"/S", "<S>"}, {"x", "<>"}, {"", "<>"}};
+  } cases[] = {{"/s", "<s>"}, {"-p", "<p>"}, {"/S", "<S>"}, {"x", "<>"},
+               {"", "<>"}, {"/é", "<é>"}};
   for (const auto& c : cases) {
     Scenario s;
     auto r = s.Run("10 keyup 27\n", c.argument);
@@ -116,6 +120,15 @@ TEST(Startup, ConfigurationModeShowsOnlyTheDialogAndReadsNoDataFile) {
   EXPECT_FALSE(r.dump.Has("state"));
 }
 
+TEST(Startup, AnAccentedLetterInTheArgumentIsOneCharacter) {
+  // The system passes "éc" as three UTF-8 bytes; as one character "é", the second is "c".
+  Scenario s;
+  auto r = s.Run("100 click Button2\n", "éc");
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.Control("Edit1")["text"].string, "Brunald je vais t'hypnotiser !") << "the options dialog";
+  EXPECT_FALSE(r.dump.Has("state"));
+}
+
 TEST(Startup, BrokenRecordFileIsReportedWithoutACrash) {
   Scenario s;
   WriteSavedIndex(s);
@@ -127,9 +140,26 @@ TEST(Startup, BrokenRecordFileIsReportedWithoutACrash) {
   EXPECT_EQ(s.ReadFile(kRecords).size(), 3u * 88 + 10) << "nothing is rewritten";
 }
 
-TEST(Startup, UnmappedDataDriveStartsEmptyWithoutACrash) {
+TEST(Startup, AFreshAccountGetsItsDriveCFolderAndCanQuit) {
+  // Drive C's folder and its parents do not exist yet, as on a new account: the start makes them,
+  // as drive C's root always exists on the system the program was written for.
+  for (const char* mode : {"/s", "/c"}) {
+    SCOPED_TRACE(mode);
+    Scenario s;
+    const auto fresh = s.DriveC() / "home" / ".local" / "share" / "lumivel" / "drive_c";
+    s.environment.push_back("LUMIVEL_DRIVE_C=" + fresh.string());
+    const bool show = std::string(mode) == "/s";
+    auto r = s.Run(show ? "100 keyup 81\n" : "100 click Button1\n", mode);
+    EXPECT_EQ(r.exitCode, show ? 1 : 0);
+    EXPECT_EQ(r.Events("box").size(), show ? 1u : 0u) << "only the empty index is reported";
+    EXPECT_TRUE(std::filesystem::exists(fresh / (show ? "lumivel/lumivel_var.prm" : "Windows/Lumivel.ini")));
+  }
+}
+
+TEST(Startup, ADriveCThatCannotBeMadeStartsEmptyWithoutACrash) {
   Scenario s;
-  s.environment.push_back("LUMIVEL_DRIVE_C=/nonexistent/lumivel-drive");
+  s.WriteFile("C:\\fichier", "x");
+  s.environment.push_back("LUMIVEL_DRIVE_C=" + (s.DriveC() / "fichier" / "drive_c").string());
   auto r = s.Run("100 keyup 81\n");
   EXPECT_TRUE(r.Saw("box", kEmptyIndexBox.substr(4)));
   // Quitting saves the first start's settings; with nowhere to save them, the program says so and

@@ -100,6 +100,23 @@ TEST(AlbumCopy, CopyIsNamedAfterItsDirectoryAndReplacesAnOlderOne) {
   EXPECT_EQ(r.exitCode, 1);
 }
 
+TEST(AlbumCopy, TheCopyKeepsThePicturesDateAndPermissions) {
+  // An album folder's year and month are read from its pictures' dates: a copy dated the day of
+  // copying would move the picture to another month.
+  Scenario s;
+  WriteShow(s, "rep_album_A.Caption = C:\\Albums\\A\r\n");
+  fs::create_directories(s.Host("C:\\Albums\\A"));
+  const auto taken = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365 * 3);
+  fs::last_write_time(s.Host(kPicture), taken);
+  fs::permissions(s.Host(kPicture), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  auto r = s.Run(kOpenPanel + std::string("3000 click Button_album_a\n4000 keyup 27\n"));
+  const auto copy = s.Host("C:\\Albums\\A\\050828 avg-img_0012.jpg");
+  ASSERT_TRUE(fs::exists(copy));
+  EXPECT_EQ(fs::last_write_time(copy), taken);
+  EXPECT_EQ(fs::status(copy).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(r.exitCode, 1);
+}
+
 TEST(AlbumCopy, CopyIntoAMissingAlbumIsSilent) {
   Scenario s;
   WriteShow(s, "rep_album_B.Caption = C:\\Albums\\Absent\r\n");
@@ -252,6 +269,44 @@ TEST(DirectorySlideshow, F3AnsweredNoDuringTheShowOpensThePanel) {
   EXPECT_EQ(r.State("ShowMode").Int(), 0);
 }
 
+// F3 names the folder of the picture on screen, also during the first picture of a run and while
+// the next picture's effect runs, before the turn has set its captions.
+TEST(DirectorySlideshow, F3NamesTheFolderOfThePictureOnScreen) {
+  const std::string rome = "C:\\Photos\\2014-10 Rome", nice = "C:\\Photos\\2015-06 Nice";
+  const struct {
+    const char* what;
+    int at;
+    std::string folder;
+  } cases[] = {
+      {"first picture of the run", 1000, nice},
+      {"second picture", 6000, rome},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Scenario s;
+    TempDir emptyPath;
+    UseSearchPath(s, emptyPath.Path());
+    ImageIndex index;
+    index.Append(0, "a.jpg");
+    index.Append(1, "b.jpg");
+    s.WriteFile(kRecords, index.Serialize());
+    s.WriteFile(kDirs, rome + "\r\n" + nice + "\r\n");
+    s.WriteFile(kMarker, "");
+    s.WriteFile(rome + "\\a.jpg", QuadrantJpeg(64, 48));
+    s.WriteFile(nice + "\\b.jpg", QuadrantJpeg(64, 48));
+    // In index order after the stored position 0 (Nice, then Rome), five seconds each.
+    std::string settings = kQuietSettings;
+    settings.replace(settings.find("CheckBox_rnd.Checked = true"), 27, "CheckBox_rnd.Checked = false");
+    s.WriteFile(kParams, Cp(settings + "Rdg1.ItemIndex = 0\r\ndt0_a = 5000\r\n"));
+    auto r = s.Run(std::to_string(c.at) + " answer yes\n" + std::to_string(c.at) + " keyup 114\n", "/s",
+                   c.at + 500);
+    EXPECT_EQ(r.Events("confirm"),
+              std::vector<std::string>{Quoted("\n\n     Diaporama de ?\n\n" + c.folder + "\n\n") + " -> yes"});
+    EXPECT_EQ(r.Events("launch"),
+              std::vector<std::string>{Quoted("\"" + std::string(kDefaultViewer) + "\" -slide \"" + c.folder + "\"")});
+  }
+}
+
 TEST(DirectorySlideshow, ButtonAnsweredNoOnTheOpenPanelClosesItAndTheShowResumes) {
   Scenario s;
   WriteShow(s);
@@ -263,6 +318,9 @@ TEST(DirectorySlideshow, ButtonAnsweredNoOnTheOpenPanelClosesItAndTheShowResumes
   EXPECT_GE(CountAfter(r, "picture", 4000), 2) << "new pictures after the panel closed";
 }
 
+// Where the program's own manual lies, for a data folder without one.
+enum class OwnManual { None, BesideTheProgram, InTheDocumentationFolder };
+
 TEST(HelpManual, ReaderThenBrowserThenTheirMessage) {
   const std::string reader = Quoted("C:\\LOGICIELS\\PDFX_Vwr_Port\\PDFXCview.exe") + " " +
                              Quoted("Lumivel_Manuel.pdf") + " " + Quoted("C:\\Lumivel");
@@ -270,23 +328,39 @@ TEST(HelpManual, ReaderThenBrowserThenTheirMessage) {
       Quoted("firefox.exe") + " " + Quoted("file:///C:\\Lumivel\\Lumivel_Manuel.pdf") + " " + Quoted("");
   struct Case {
     const char* what;
-    bool manual, readerInstalled, browserInstalled;
+    bool manual;
+    OwnManual own;
+    bool readerInstalled, browserInstalled;
     std::vector<std::string> opens;
     std::vector<std::string> boxes;
   } cases[] = {
-      {"manual missing", false, true, true, {}, {Quoted("C:\\Lumivel\\Lumivel_Manuel.pdf introuvable")}},
-      {"reader and browser missing", true, false, false, {reader, browser},
+      {"manual missing everywhere", false, OwnManual::None, true, true, {},
+       {Quoted("C:\\Lumivel\\Lumivel_Manuel.pdf introuvable")}},
+      {"the program's manual beside it", false, OwnManual::BesideTheProgram, true, true, {reader}, {}},
+      {"the program's manual installed", false, OwnManual::InTheDocumentationFolder, true, true, {reader}, {}},
+      {"reader and browser missing", true, OwnManual::None, false, false, {reader, browser},
        {Quoted("Firefox et Acrobat introuvables")}},
-      {"reader missing, browser found", true, false, true, {reader, browser}, {}},
-      {"reader found", true, true, true, {reader}, {}},
+      {"reader missing, browser found", true, OwnManual::None, false, true, {reader, browser}, {}},
+      {"reader found", true, OwnManual::None, true, true, {reader}, {}},
   };
+  const std::string ownBytes = "%PDF-1.4 the program's own manual";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Scenario s;
-    TempDir bin, out;
+    TempDir bin, out, installed;
     UseSearchPath(s, bin.Path());
     WriteShow(s);
     if (c.manual) s.WriteFile("C:\\Lumivel\\Lumivel_Manuel.pdf", "%PDF-1.4");
+    if (!c.manual) {
+      // Installed under a prefix of its own, so that the build's manual beside the build's program
+      // does not count.
+      s.program = (installed.Path() / "bin/lumivel-headless").string();
+      InstallHeadlessProgram(s.program);
+      if (c.own == OwnManual::BesideTheProgram) installed.Write("bin/Lumivel_Manuel.pdf", ownBytes);
+      if (c.own == OwnManual::InTheDocumentationFolder) {
+        installed.Write("share/doc/lumivel/Lumivel_Manuel.pdf", ownBytes);
+      }
+    }
     if (c.readerInstalled) {
       WriteRecorder(s.Host("C:\\LOGICIELS\\PDFX_Vwr_Port\\PDFXCview.exe"), out.Path() / "reader");
     }
@@ -294,6 +368,9 @@ TEST(HelpManual, ReaderThenBrowserThenTheirMessage) {
     auto r = s.Run(kOpenPanel + std::string("3000 click Button_aide\n4000 keyup 27\n"));
     EXPECT_EQ(r.Events("open"), c.opens);
     EXPECT_EQ(r.Events("box"), c.boxes);
+    if (c.own != OwnManual::None) {
+      EXPECT_EQ(s.ReadFile("C:\\Lumivel\\Lumivel_Manuel.pdf"), ownBytes) << "put into the data folder";
+    }
     if (c.opens.size() == 1) {
       auto received = AwaitRecord(out.Path() / "reader");
       ASSERT_TRUE(received);

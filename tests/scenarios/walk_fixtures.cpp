@@ -57,7 +57,8 @@ IndexFiles ReadIndexFiles(const Scenario& s) {
 IndexFiles ExpectedIndex(const Scenario& s, const std::vector<std::string>& roots, bool recursive,
                          const std::set<std::string>& kept) {
   IndexFiles index;
-  std::map<std::string, int32_t> numbers;  // upper-cased directory -> its line
+  // Directory -> its line. The tree is met under one spelling, so two spellings are two folders.
+  std::map<std::string, int32_t> numbers;
   std::set<std::string> met;
   // directory_iterator reads the folder as the program does, so in the same order.
   std::function<void(const std::string&)> visit = [&](const std::string& dir) {
@@ -73,7 +74,7 @@ IndexFiles ExpectedIndex(const Scenario& s, const std::vector<std::string>& root
       } else if (kept.count(path)) {
         met.insert(path);
         const Text cpDir = Cp(dir);
-        const auto [at, added] = numbers.emplace(UpperCase(cpDir), static_cast<int32_t>(numbers.size()));
+        const auto [at, added] = numbers.emplace(cpDir, static_cast<int32_t>(numbers.size()));
         if (added) index.directories += cpDir + "\r\n";
         index.records += RecordBytes(at->second, Cp(entry.path().filename().string()));
       }

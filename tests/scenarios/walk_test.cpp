@@ -130,6 +130,45 @@ TEST(Walk, ARootTickedTwiceUnderAnotherCaseSharesItsDirectoryLine) {
   EXPECT_EQ(index.directories, "C:\\Albums\r\n");
 }
 
+TEST(Walk, FoldersWhoseNamesDifferOnlyInCaseKeepTheirOwnLines) {
+  // Two folders on Linux, which one folder under another spelling never is: each picture must be
+  // found again where it lies, or the show resets and quits at every start.
+  Scenario s;
+  s.WriteFile("C:\\P\\Été\\x.jpg", SmallJpeg());
+  s.WriteFile("C:\\P\\été\\y.jpg", SmallJpeg());
+  WriteRoots(s, {{"C:\\P", true}});
+  WriteParams(s, {"dt0_a = 100"});
+  auto r = s.Run("", "/s", kRunMs);
+  const IndexFiles expected = ExpectedIndex(s, {"C:\\P"}, true, {"C:\\P\\Été\\x.jpg", "C:\\P\\été\\y.jpg"});
+  EXPECT_EQ(ReadIndexFiles(s).directories, expected.directories);
+  EXPECT_EQ(ReadIndexFiles(s).records, expected.records);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.Saw("picture", Quoted("C:\\P\\Été\\x.jpg") + " 8x6"));
+  EXPECT_TRUE(r.Saw("picture", Quoted("C:\\P\\été\\y.jpg") + " 8x6"));
+}
+
+TEST(Walk, DecomposedAccentsAreReadComposedAndFoundAgain) {
+  // Names copied from a Mac write "é" as "e" and a combining accent. Chosen in the dialog, walked
+  // and shown, they are the composed names of code page 1252 and lead back to the same files.
+  Scenario s;
+  const std::string decomposedRoot = "Re\u0301union";   // Réunion
+  const std::string decomposedFolder = "Fe\u0302te";    // Fête
+  const std::string decomposedFile = "e\u0301te\u0301.jpg";  // été.jpg
+  std::filesystem::create_directories(s.DriveC() / decomposedRoot / decomposedFolder);
+  std::ofstream(s.DriveC() / decomposedRoot / decomposedFolder / decomposedFile) << SmallJpeg();
+  WriteParams(s, {"dt0_a = 100"});
+  auto chosen = s.Run("100 choose \"" + (s.DriveC() / decomposedRoot).string() +
+                      "\"\n100 answer yes\n200 click Panel_ajout_rep\n300 click aPanel_sauve_param_et_BD0_et_quitter\n");
+  EXPECT_EQ(chosen.exitCode, 1);
+  EXPECT_EQ(s.ReadFile(kRootsFile), Cp("C:\\Réunion\r\n"));
+
+  auto walked = s.Run("", "/s", kRunMs);
+  EXPECT_EQ(ReadIndexFiles(s).directories, Cp("C:\\Réunion\\Fête\r\n"));
+  EXPECT_EQ(walked.State("ImageCount").Int(), 1);
+  EXPECT_TRUE(walked.Saw("picture", Quoted("C:\\Réunion\\Fête\\été.jpg") + " 8x6"));
+  EXPECT_EQ(walked.exitCode, 0);
+}
+
 // 150 pictures in one folder: the walk lasts about 150 virtual milliseconds, one an entry.
 void WriteBigFolder(const Scenario& s) {
   std::vector<std::string> files;
@@ -174,6 +213,26 @@ TEST(Walk, AKeyIsSeenWithinOneEntry) {
   }
   EXPECT_EQ(runs[1].State("EntriesSeen").Int() - runs[0].State("EntriesSeen").Int(), 50);
   EXPECT_EQ(runs[1].State("ImageCount").Int() - runs[0].State("ImageCount").Int(), 50);
+}
+
+TEST(Walk, AFilterChangedDuringTheWalkCountsFromTheNextPicture) {
+  // The options panel is open while the walk runs; the filters read its controls at each picture.
+  Scenario s;
+  std::vector<std::string> files;
+  std::set<std::string> pictures;
+  for (int i = 0; i < 150; ++i) {
+    files.push_back("C:\\Photos\\Beaucoup\\p" + std::to_string(1000 + i) + "++.jpg");
+    pictures.insert(files.back());
+  }
+  WriteFiles(s, files);
+  WriteRoots(s, {{"C:\\Photos", true}});
+  // "++" in a name rejects the picture until the marker rule becomes "indifférent".
+  s.Run("75 select RadioGroup_exclusion 1\n", "/s", kRunMs);
+  const IndexFiles all = ExpectedIndex(s, {"C:\\Photos"}, true, pictures);
+  const IndexFiles index = ReadIndexFiles(s);
+  ASSERT_GT(index.records.size(), 0u) << "kept after the change";
+  EXPECT_LT(index.records.size(), all.records.size()) << "rejected before it";
+  EXPECT_EQ(index.records, all.records.substr(all.records.size() - index.records.size()));
 }
 
 TEST(Walk, EscDuringTheWalkEndsTheProgramWithTheMarkerMissing) {
@@ -320,6 +379,24 @@ TEST(Walk, EntriesThatCannotBeReadArePassedOver) {
   EXPECT_EQ(ReadIndexFiles(s).records, ExpectedIndex(s, {"C:\\Photos"}, true, {"C:\\Photos\\a.jpg"}).records);
   EXPECT_EQ(ReadIndexFiles(s).directories, "C:\\Photos\r\n");
   EXPECT_TRUE(s.Exists(kMarkerFile));
+}
+
+TEST(Walk, NamesWithALineBreakAreLeftOutSoTheSavedIndexStaysWhole) {
+  // Written into the directory list, such a name would take two lines and shift every later
+  // directory number: the next start would look for its pictures in the wrong folders.
+  Scenario s;
+  for (const char* path : {"C:\\Photos\\deux\nlignes\\a.jpg", "C:\\Photos\\retour\rchariot\\b.jpg",
+                           "C:\\Photos\\z\\c\nd.jpg", "C:\\Photos\\z\\p.jpg"}) {
+    s.WriteFile(path, SmallJpeg());
+  }
+  WriteRoots(s, {{"C:\\Photos", true}});
+  s.Run("", "/s", kRunMs);
+  EXPECT_EQ(ReadIndexFiles(s).directories, "C:\\Photos\\z\r\n");
+  EXPECT_EQ(ReadIndexFiles(s).records, ExpectedIndex(s, {"C:\\Photos"}, true, {"C:\\Photos\\z\\p.jpg"}).records);
+
+  auto next = s.Run("", "/s", kRunMs);
+  EXPECT_EQ(next.exitCode, 0) << "no picture is missing, so nothing resets and quits";
+  EXPECT_TRUE(next.Saw("picture", Quoted("C:\\Photos\\z\\p.jpg") + " 8x6"));
 }
 
 TEST(Walk, LinkedFoldersAreNotDescendedSoLoopsCannotHangTheWalk) {

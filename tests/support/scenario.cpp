@@ -74,17 +74,36 @@ std::string ShellQuote(const std::string& s) {
 
 }  // namespace
 
+void InstallHeadlessProgram(const std::filesystem::path& path) {
+  std::filesystem::create_directories(path.parent_path());
+  std::filesystem::copy_file(LUMIVEL_HEADLESS_BIN, path, std::filesystem::copy_options::overwrite_existing);
+}
+
 ScenarioResult Scenario::Run(const std::string& script, const std::string& argument1, long forMs) const {
+  return Launch(script, argument1, forMs, "");
+}
+
+ScenarioResult Scenario::RunThenSignal(const std::string& script, int signal, int afterMs,
+                                       const std::string& argument1, long forMs) const {
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%.3f", afterMs / 1000.0);
+  return Launch(script, argument1, forMs,
+                " & pid=$!; sleep " + std::string(seconds) + "; kill -" + std::to_string(signal) + " $pid; wait $pid");
+}
+
+ScenarioResult Scenario::Launch(const std::string& script, const std::string& argument1, long forMs,
+                                const std::string& after) const {
   auto scriptPath = work_.Write("script.txt", script);
   auto dumpPath = work_.Path() / "dump.json";
   auto outPath = work_.Path() / "transcript.txt";
   std::filesystem::remove(dumpPath);
-  std::string command = "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
+  std::string command = stackKiB > 0 ? "ulimit -s " + std::to_string(stackKiB) + "; " : "";
+  command += "env LUMIVEL_DRIVE_C=" + ShellQuote(driveC_.Path().string());
   for (const auto& e : environment) command += " " + ShellQuote(e);
-  command += " " + ShellQuote(LUMIVEL_HEADLESS_BIN) + " --screen " + screen + " --script " +
+  command += " " + ShellQuote(program.empty() ? std::string(LUMIVEL_HEADLESS_BIN) : program) + " --screen " + screen + " --script " +
              ShellQuote(scriptPath.string()) + " --dump " + ShellQuote(dumpPath.string());
   if (forMs >= 0) command += " --for " + std::to_string(forMs);
-  command += " -- " + ShellQuote(argument1) + " > " + ShellQuote(outPath.string()) + " 2>&1";
+  command += " -- " + ShellQuote(argument1) + " > " + ShellQuote(outPath.string()) + " 2>&1" + after;
   int status = std::system(command.c_str());
   ScenarioResult result;
   result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -36,14 +36,27 @@ class Scenario {
 
   // Extra environment for the run (NAME=value).
   std::vector<std::string> environment;
+  // The program run: the headless program of the build unless a test installed a copy elsewhere.
+  std::string program;
   std::string screen = "1920x1080";
+  // The program's stack limit in KiB (0: the system's).
+  int stackKiB = 0;
 
   ScenarioResult Run(const std::string& script, const std::string& argument1 = "/s", long forMs = -1) const;
+  // The same run, sent `signal` after `afterMs` milliseconds of real time.
+  ScenarioResult RunThenSignal(const std::string& script, int signal, int afterMs, const std::string& argument1 = "/s",
+                               long forMs = -1) const;
 
  private:
+  ScenarioResult Launch(const std::string& script, const std::string& argument1, long forMs,
+                        const std::string& after) const;
+
   TempDir driveC_;
   TempDir work_;
 };
+
+// A copy of the headless program at `path` (its folders made), as an installation lays it out.
+void InstallHeadlessProgram(const std::filesystem::path& path);
 
 // CP1252 bytes of a UTF-8 text, for writing the program's files.
 std::string Cp(const std::string& utf8);

@@ -11,6 +11,7 @@
 #include "platform/posix/picture_loader.h"
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_launcher.h"
+#include "platform/posix/termination_signals.h"
 #include "show/random_source.h"
 
 namespace {
@@ -80,10 +81,13 @@ int main(int argc, char** argv) {
 
   VirtualClock clock;
   PosixFileSystem fs(DriveMap::FromEnvironment());
+  fs.CreateDriveFolder('C');
   Transcript transcript(std::cout);
   HeadlessToolkit toolkit(clock, fs, transcript, width, height, std::move(events), forMs);
   Application app(toolkit);
   toolkit.SetApplication(&app);
+  TerminationSignals termination;
+  toolkit.WatchTermination(termination);
   FakeScreenSaver saver(toolkit);
   toolkit.SetScreenSaverHook([&saver](bool active, int seconds) { saver.Configure(active, seconds); });
   SilentSound sound;

@@ -99,25 +99,50 @@ void HeadlessToolkit::ProcessPendingEvents() {
 
 void HeadlessToolkit::DeliverDue() {
   CheckTime();
+  if (termination_ && termination_->Take()) {
+    Record("signal", "");
+    app_->Deliver(window_.endRequested ? window_.endRequested : [this] { app_->Exit(0); });
+  }
   while (next_ < events_.size() && events_[next_].ms <= clock_.ElapsedMs()) {
-    if (app_ && app_->ExitPending()) return;
     Deliver(events_[next_++]);
   }
   if (window_.timer && window_.timer->enabled && clock_.ElapsedMs() >= nextTickMs_) {
     nextTickMs_ = clock_.ElapsedMs() + window_.timer->intervalMs;
     Timer* timer = window_.timer;
-    if (timer->OnTimer) app_->Dispatch(timer->OnTimer);
+    if (timer->OnTimer) app_->Deliver(timer->OnTimer);
   }
 }
 
+std::optional<int64_t> HeadlessToolkit::NextEventMs() const {
+  std::optional<int64_t> next;
+  if (next_ < events_.size()) next = events_[next_].ms;
+  if (window_.timer && window_.timer->enabled) next = std::min(next.value_or(nextTickMs_), nextTickMs_);
+  if (forMs_ >= 0) next = std::min(next.value_or(forMs_), forMs_);
+  return next;
+}
+
 bool HeadlessToolkit::WaitAndProcessEvent() {
-  if (next_ >= events_.size()) return false;
-  int64_t target = events_[next_].ms;
-  if (window_.timer && window_.timer->enabled) target = std::min(target, nextTickMs_);
-  if (forMs_ >= 0) target = std::min(target, forMs_);
-  clock_.AdvanceTo(target);
+  // Without --for the run ends with its script; with it, the timer goes on ticking until then.
+  if (next_ >= events_.size() && forMs_ < 0) return false;
+  if (const auto next = NextEventMs()) clock_.AdvanceTo(*next);
   DeliverDue();
   return true;
+}
+
+// The scripted clock delivers the events that fell due during a wait at its end, as the show's
+// message processing does after each wait step; a wait itself only moves the clock.
+void HeadlessToolkit::WaitFor(int milliseconds, const std::function<bool()>& /*leave*/) {
+  clock_.Advance(milliseconds);
+}
+
+// A zoom pass costs the millisecond of its message processing; there is no frame to wait for.
+void HeadlessToolkit::WaitForFrame(const std::function<bool()>& /*leave*/) {}
+
+void HeadlessToolkit::WaitForInput(const std::function<bool()>& /*leave*/) {
+  const auto next = NextEventMs();
+  // Nothing will ever happen again: the run is over, as when its script ends.
+  if (!next) throw HeadlessTimeUp{};
+  clock_.AdvanceTo(*next);
 }
 
 Control* HeadlessToolkit::FindControl(const std::string& name) const {
@@ -127,7 +152,7 @@ Control* HeadlessToolkit::FindControl(const std::string& name) const {
 }
 
 void HeadlessToolkit::Deliver(const ScriptEvent& event) {
-  app_->Dispatch([&] { Apply(event); });
+  app_->Deliver([this, event] { Apply(event); });
 }
 
 namespace {

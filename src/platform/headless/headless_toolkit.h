@@ -10,6 +10,7 @@
 #include "app/controls.h"
 #include "app/toolkit.h"
 #include "platform/file_system.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/headless/script.h"
 #include "platform/headless/transcript.h"
 #include "platform/headless/virtual_clock.h"
@@ -29,6 +30,8 @@ class HeadlessToolkit : public Toolkit {
   // boxes shown before the first pump need.
   void DeliverStartEvents();
   void SetScreenSaverHook(std::function<void(bool active, int seconds)> hook) { saverHook_ = std::move(hook); }
+  // A termination signal asks the window to end the program, at the next pump.
+  void WatchTermination(TerminationSignals& termination) { termination_ = &termination; }
 
   void AttachWindow(const WindowBinding& window) override { window_ = window; }
   int ScreenWidth() const override { return screenWidth_; }
@@ -43,6 +46,9 @@ class HeadlessToolkit : public Toolkit {
   void SetCursorHidden(bool hidden) override { cursorHidden_ = hidden; }
   void ProcessPendingEvents() override;
   bool WaitAndProcessEvent() override;
+  void WaitFor(int milliseconds, const std::function<bool()>& leave) override;
+  void WaitForFrame(const std::function<bool()>& leave) override;
+  void WaitForInput(const std::function<bool()>& leave) override;
   void PictureLoaded(const Text& path, int width, int height) override;
   void PicturePlaced(int left, int top, int width, int height) override;
   void TitleShown(const Text& caption) override;
@@ -57,6 +63,8 @@ class HeadlessToolkit : public Toolkit {
   void Apply(const ScriptEvent& event);
   Control* FindControl(const std::string& name) const;
   void CheckTime();
+  // The virtual time of the next scripted event, timer tick or end of the run, if any.
+  std::optional<int64_t> NextEventMs() const;
 
   VirtualClock& clock_;
   const FileSystem& fs_;
@@ -74,6 +82,7 @@ class HeadlessToolkit : public Toolkit {
   Point cursor_;
   bool cursorHidden_ = false;
   int64_t nextTickMs_ = 200;
+  TerminationSignals* termination_ = nullptr;
 };
 
 }  // namespace lumivel

@@ -9,6 +9,9 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+
+#include "platform/posix/host_names.h"
 
 namespace lumivel {
 namespace {
@@ -18,21 +21,31 @@ bool HostExists(const std::string& host) {
   return lstat(host.c_str(), &st) == 0;
 }
 
-// The entry of folder `dir` whose name equals `name` without regard to case, if any.
-std::optional<std::string> FindIgnoringCase(const std::string& dir, const Text& name) {
+// The entry of folder `dir` that program name `name` stands for: the one spelled exactly so (in
+// composed form), else the first equal to it without regard to case, if any.
+std::optional<std::string> FindEntry(const std::string& dir, const Text& name) {
   DIR* d = opendir(dir.empty() ? "/" : dir.c_str());
   if (!d) return std::nullopt;
   std::optional<std::string> found;
   while (dirent* e = readdir(d)) {
     bool lossless = false;
-    Text entry = Utf8ToCp1252(e->d_name, &lossless);
-    if (lossless && SameTextIgnoringCase(entry, name)) {
+    Text entry = HostNameToProgram(e->d_name, &lossless);
+    if (!lossless) continue;
+    if (entry == name) {
       found = e->d_name;
       break;
     }
+    if (!found && SameTextIgnoringCase(entry, name)) found = e->d_name;
   }
   closedir(d);
   return found;
+}
+
+// Such a name has no program path (a backslash separates components) or cannot stand on one line
+// of the program's list files. One fast search per character sought: names are listed by the
+// hundred thousand.
+bool HoldsBackslashOrLineBreak(const Text& name) {
+  return name.find('\\') != Text::npos || name.find('\n') != Text::npos || name.find('\r') != Text::npos;
 }
 
 std::string JoinHost(const std::string& dir, const std::string& name) { return dir + "/" + name; }
@@ -53,7 +66,7 @@ std::string Resolve(const DriveMap& drives, const Text& path) {
     if (component.find('/') != Text::npos || component.find('\0') != Text::npos) return std::string();
     std::string name = Cp1252ToUtf8(component);
     if (lookUp && !HostExists(JoinHost(host, name))) {
-      if (auto other = FindIgnoringCase(host, component)) {
+      if (auto other = FindEntry(host, component)) {
         name = *other;
       } else {
         lookUp = false;  // nothing below a missing folder can exist
@@ -77,6 +90,38 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+// Writes `bytes` to a temporary file beside `host` and renames it over `host`; with `like`, the
+// new file takes its permissions and times. Returns 0 or the system's error number.
+int WriteHostFile(const std::string& host, std::string_view bytes, const struct stat* like) {
+  static unsigned counter = 0;
+  std::string temp = host + ".~lumivel-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+  std::string folder = host.substr(0, host.rfind('/'));
+  // An unnamed file gets its temporary name only once it is complete, so a program killed while
+  // writing leaves nothing behind; file systems without unnamed files get a named one at once.
+  int fd = open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  bool unnamed = fd >= 0;
+  if (!unnamed) fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return errno;
+  int result = WriteAll(fd, bytes);
+  if (result == 0 && like) {
+    // A copy keeps the picture's date, which an album's year-month corner reads, and its
+    // permissions. A folder that cannot hold them (a FAT memory card keeps no permissions) still
+    // gets the picture itself.
+    fchmod(fd, like->st_mode & 0777);
+    const timespec times[2] = {like->st_atim, like->st_mtim};
+    futimens(fd, times);
+  }
+  if (result == 0 && fdatasync(fd) != 0) result = errno;
+  if (result == 0 && unnamed) {
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) result = errno;
+  }
+  if (close(fd) != 0 && result == 0) result = errno;
+  if (result == 0 && rename(temp.c_str(), host.c_str()) != 0) result = errno;
+  if (result != 0) unlink(temp.c_str());
+  return result;
+}
+
 }  // namespace
 
 PosixFileSystem::PosixFileSystem(DriveMap drives) : drives_(std::move(drives)) {}
@@ -98,11 +143,11 @@ Text PosixFileSystem::ToProgram(const std::string& hostPath) const {
       bestLength = root.size();
     }
   }
-  if (!matched) return Utf8ToCp1252(host);
+  if (!matched) return HostNameToProgram(host);
   std::string rest = host.substr(bestLength);
   std::replace(rest.begin(), rest.end(), '/', '\\');
   if (rest.empty() || rest == "\\") rest = "\\";
-  return Text(1, bestLetter) + ":" + Utf8ToCp1252(rest);
+  return Text(1, bestLetter) + ":" + HostNameToProgram(rest);
 }
 
 bool PosixFileSystem::FileExists(const Text& path) const {
@@ -127,8 +172,8 @@ std::optional<std::vector<DirEntry>> PosixFileSystem::ListDirectory(const Text& 
   while (dirent* e = readdir(d)) {
     DirEntry entry;
     bool lossless = false;
-    entry.name = Utf8ToCp1252(e->d_name, &lossless);
-    if (!lossless || entry.name.find('\\') != Text::npos) continue;
+    entry.name = HostNameToProgram(e->d_name, &lossless);
+    if (!lossless || HoldsBackslashOrLineBreak(entry.name)) continue;
     entry.isLink = e->d_type == DT_LNK;
     if (e->d_type == DT_DIR) {
       entry.isDirectory = true;
@@ -228,25 +273,7 @@ std::optional<std::size_t> PosixFileSystem::ReadFileInto(
 int PosixFileSystem::WriteFile(const Text& path, std::string_view bytes) {
   std::string host = ToHost(path);
   if (host.empty()) return ENOENT;
-  static unsigned counter = 0;
-  std::string temp = host + ".~lumivel-" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-  std::string folder = host.substr(0, host.rfind('/'));
-  // An unnamed file gets its temporary name only once it is complete, so a program killed while
-  // writing leaves nothing behind; file systems without unnamed files get a named one at once.
-  int fd = open(folder.empty() ? "/" : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  bool unnamed = fd >= 0;
-  if (!unnamed) fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return errno;
-  int result = WriteAll(fd, bytes);
-  if (result == 0 && fdatasync(fd) != 0) result = errno;
-  if (result == 0 && unnamed) {
-    std::string self = "/proc/self/fd/" + std::to_string(fd);
-    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0) result = errno;
-  }
-  if (close(fd) != 0 && result == 0) result = errno;
-  if (result == 0 && rename(temp.c_str(), host.c_str()) != 0) result = errno;
-  if (result != 0) unlink(temp.c_str());
-  return result;
+  return WriteHostFile(host, bytes, nullptr);
 }
 
 bool PosixFileSystem::DeleteFile(const Text& path) {
@@ -268,10 +295,24 @@ bool PosixFileSystem::CreateDirectories(const Text& path) {
   return CreateDirectory(path) || DirectoryExists(path);
 }
 
+bool PosixFileSystem::CreateDriveFolder(char letter) {
+  const auto root = drives_.Root(letter);
+  if (!root) return false;
+  if (root->empty()) return true;  // the file system's own root
+  std::error_code error;
+  std::filesystem::create_directories(*root, error);
+  return std::filesystem::is_directory(*root, error);
+}
+
 bool PosixFileSystem::CopyFile(const Text& from, const Text& to) {
-  if (DirectoryExists(from)) return false;
+  const std::string source = ToHost(from);
+  const std::string target = ToHost(to);
+  struct stat st {};
+  if (source.empty() || target.empty() || stat(source.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
+    return false;
+  }
   auto bytes = ReadFile(from);
-  return bytes && WriteFile(to, *bytes) == 0;
+  return bytes && WriteHostFile(target, *bytes, &st) == 0;
 }
 
 bool PosixFileSystem::MoveFile(const Text& from, const Text& to) {

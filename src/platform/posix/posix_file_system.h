@@ -1,7 +1,7 @@
 #pragma once
 // The program's file system on Linux: program paths mapped to host folders, each component matched
 // exactly, else without regard to case among the folder's entries; names converted between code
-// page 1252 and UTF-8 at this edge.
+// page 1252 and UTF-8 at this edge, host names read in their composed form.
 #include "platform/file_system.h"
 #include "platform/posix/drive_map.h"
 
@@ -30,6 +30,10 @@ class PosixFileSystem : public FileSystem {
   Text ToProgram(const std::string& hostPath) const override;
 
   const DriveMap& Drives() const { return drives_; }
+  // Makes the folder a drive letter stands for, with its parents: a drive's root always exists
+  // for the program, which creates its data folder one level deep. False when it cannot be made
+  // (the program's own writes then say so) or the letter is not mapped.
+  bool CreateDriveFolder(char letter);
 
  private:
   DriveMap drives_;

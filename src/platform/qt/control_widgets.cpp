@@ -16,6 +16,7 @@
 #include <climits>
 #include <optional>
 
+#include "platform/qt/control_font.h"
 #include "platform/qt/qt_text.h"
 
 namespace lumivel {
@@ -49,8 +50,9 @@ class ClickTracker {
   bool pressed_ = false;
 };
 
-// A label sizes itself to its caption: a colour of its own shows behind its text only, not across
-// the whole width it was designed with (the title line is 1400 pixels wide).
+// A label's colour of its own shows behind its text only, not across the whole width it was
+// designed with (the title line is 1400 pixels wide). Text laid straight on the picture can have a
+// thin dark outline, which keeps it legible on a bright photo.
 class ClickableLabel : public QLabel {
  public:
   ClickableLabel(QWidget* parent, std::function<void()> clicked)
@@ -60,16 +62,41 @@ class ClickableLabel : public QLabel {
     background_ = colour;
     update();
   }
+  void SetOutlined(bool outlined) {
+    outlined_ = outlined;
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
-    if (background_.isValid() && !text().isEmpty()) {
-      QPainter painter(this);
-      QRect area = rect();
-      if (!wordWrap()) area.setWidth(std::min(width(), fontMetrics().horizontalAdvance(text()) + 4));
+    if (text().isEmpty() || (!background_.isValid() && !outlined_)) {
+      QLabel::paintEvent(event);
+      return;
+    }
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    if (background_.isValid()) {
+      QRect area = inside;
+      if (!wordWrap()) {
+        const int textWidth = std::min(inside.width(), fontMetrics().horizontalAdvance(text()) + 4);
+        if (alignment() & Qt::AlignRight) {
+          area.setLeft(area.right() - textWidth + 1);
+        } else {
+          area.setWidth(textWidth);
+        }
+      }
       painter.fillRect(area, background_);
     }
-    QLabel::paintEvent(event);
+    const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    if (outlined_) {
+      QPalette dark = palette();
+      dark.setColor(QPalette::WindowText, QColor(0, 0, 0, 220));
+      for (const QPoint& offset : {QPoint(-1, -1), QPoint(0, -1), QPoint(1, -1), QPoint(-1, 0), QPoint(1, 0),
+                                   QPoint(-1, 1), QPoint(0, 1), QPoint(1, 1)}) {
+        style()->drawItemText(&painter, inside.translated(offset), flags, dark, true, text(), QPalette::WindowText);
+      }
+    }
+    style()->drawItemText(&painter, inside, flags, palette(), isEnabled(), text(), QPalette::WindowText);
   }
   void mousePressEvent(QMouseEvent* event) override { tracker_.Press(event); }
   void mouseReleaseEvent(QMouseEvent* event) override {
@@ -80,6 +107,7 @@ class ClickableLabel : public QLabel {
   std::function<void()> clicked_;
   ClickTracker tracker_;
   QColor background_;
+  bool outlined_ = false;
 };
 
 // A raised panel with its caption: centred when it holds nothing else, as a heading otherwise.
@@ -121,12 +149,13 @@ class LabelControl : public ControlWidget {
  public:
   LabelControl(Control& control, ClickableLabel* label) : ControlWidget(control, label), label_(label) {
     label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const auto* design = dynamic_cast<const Label*>(&control);
+    label_->setAlignment((design && design->rightJustified ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
   }
   bool UpdateContent() override {
     if (!shown_ || *shown_ != GetControl().Caption()) {
       shown_ = GetControl().Caption();
-      label_->setText(ToQString(*shown_));
+      ShowCaption();
     }
     return true;
   }
@@ -135,15 +164,37 @@ class LabelControl : public ControlWidget {
   void ApplyColors() override {
     ControlWidget::ApplyColors();
     label_->setAutoFillBackground(false);
-    const int32_t color = GetControl().Color();
-    label_->SetBackground(color == colors::kBtnFace ? QColor() : ToQColor(color));
+    const Control& c = GetControl();
+    const bool ownColor = c.Color() != colors::kBtnFace;
+    label_->SetBackground(ownColor ? ToQColor(c.Color()) : QColor());
+    // Straight on the form, with nothing behind it but the picture.
+    label_->SetOutlined(!ownColor && c.Parent() && c.Parent()->Kind() == ControlKind::Form);
   }
   void Relayout() override {
-    // A label two lines high or more wraps its words, as a multi-line caption is designed.
-    label_->setWordWrap(label_->height() >= 2 * label_->fontMetrics().lineSpacing());
+    // A label designed two lines high or more wraps its words, as a multi-line caption is designed.
+    label_->setWordWrap(GetControl().Height() >= 2 * label_->fontMetrics().lineSpacing());
+    if (shown_) ShowCaption();
   }
 
  private:
+  // A one-line caption longer than its label (a deep folder's path) keeps its beginning and its
+  // end, the folder's own name, rather than losing its end at the label's edge.
+  void ShowCaption() {
+    const QString caption = ToQString(*shown_);
+    const bool tooLong = !label_->wordWrap() && !caption.contains(QLatin1Char('\n')) &&
+                         label_->fontMetrics().horizontalAdvance(caption) > label_->contentsRect().width();
+    label_->setText(tooLong ? label_->fontMetrics().elidedText(caption, Qt::ElideMiddle, label_->contentsRect().width())
+                            : caption);
+    FitHeight();
+  }
+
+  // A label that wraps is as high as its lines, so that none is cut off; never lower than designed.
+  void FitHeight() {
+    const int designed = std::max(0, GetControl().Height());
+    const int height = label_->wordWrap() ? std::max(designed, label_->heightForWidth(label_->width())) : designed;
+    if (height != label_->height()) label_->resize(label_->width(), height);
+  }
+
   ClickableLabel* label_;
   std::optional<Text> shown_;
 };
@@ -443,7 +494,8 @@ void ControlWidget::UpdateLook() {
   Look& look = *shown_;
   bool relayout = first;
   if (first || look.bounds != bounds) {
-    relayout = relayout || look.bounds.size() != bounds.size();
+    // Laid out again after any move too: a label may have grown past its designed height.
+    relayout = true;
     look.bounds = bounds;
     widget_->setGeometry(bounds);
   }
@@ -455,10 +507,7 @@ void ControlWidget::UpdateLook() {
   if (first || look.bold != c.FontBold() || look.fontSize != c.FontSize()) {
     look.bold = c.FontBold();
     look.fontSize = c.FontSize();
-    QFont font = widget_->font();
-    font.setPixelSize(std::max(1, c.FontSize()));
-    font.setBold(c.FontBold());
-    widget_->setFont(font);
+    widget_->setFont(ControlFont(std::max(1, c.FontSize()), c.FontBold()));
     relayout = true;
   }
   if (first || look.hint != c.Hint()) {

@@ -33,7 +33,8 @@ class ControlWidget {
  protected:
   ControlWidget(Control& control, QWidget* widget) : control_(control), widget_(widget) {}
   virtual void ApplyColors();
-  // A new font or place (radio items are laid out again).
+  // A new font or place (radio items are laid out again, a wrapped label takes the height of its
+  // lines).
   virtual void Relayout() {}
 
  private:

@@ -18,7 +18,10 @@ using ModalRunner = std::function<int(QDialog& dialog, const char* what)>;
 // "Impossible de créer le répertoire" is raised. Nothing when cancelled.
 std::optional<std::string> ChooseHostDirectory(QWidget* parent, const ModalRunner& run);
 
-// filters in Qt's form ("programmes (*.exe);;all (*)").
+// Qt's own file-open dialog, in French. filters in Qt's form ("programmes (*.exe);;all (*)"). A
+// filter for Windows programs (*.exe) is followed by "programmes exécutables (*)", which shows the
+// folders and the files the user may run; that one is chosen at first when the folder the dialog
+// opens in holds no ".exe".
 std::optional<std::string> ChooseHostFile(QWidget* parent, const QString& title, const QString& filters,
                                           const ModalRunner& run);
 

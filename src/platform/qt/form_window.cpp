@@ -48,7 +48,10 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   QRegion background(clip);
   for (const auto& shown : pictures_) {
     if (shown->bounds.isEmpty()) continue;
-    const QImage& image = shown->images.ForDrawnSize(shown->bounds.size(), size());
+    // Sampled for the screen's own pixels, two a unit each way on a high-density screen.
+    const qreal ratio = devicePixelRatioF();
+    const QImage& image = shown->images.ForDrawnSize((QSizeF(shown->bounds.size()) * ratio).toSize(),
+                                                     (QSizeF(size()) * ratio).toSize());
     if (image.isNull()) continue;
     background -= shown->bounds.intersected(clip);
     drawn.emplace_back(shown->bounds, &image);

@@ -1,5 +1,6 @@
 // lumivel [/s | /p | /c]: the slideshow and screen saver with its Qt window.
 #include <QApplication>
+#include <QScreen>
 
 #include "app/program.h"
 #include "platform/posix/alsa_sound.h"
@@ -7,20 +8,26 @@
 #include "platform/posix/posix_file_system.h"
 #include "platform/posix/posix_launcher.h"
 #include "platform/posix/system_clock.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/posix/x11_screen_saver.h"
+#include "platform/qt/french_translations.h"
 #include "platform/qt/qt_toolkit.h"
+#include "platform/qt/screen_pixel_pictures.h"
 #include "show/random_source.h"
 
 int main(int argc, char** argv) {
   using namespace lumivel;
   // Qt takes its own options (-platform, ...) out of argv; argument 1 is the program's.
   QApplication qtApplication(argc, argv);
+  InstallFrenchTranslations();
   const std::string argument1 = argc > 1 ? argv[1] : "";
 
   PosixFileSystem fs(DriveMap::FromEnvironment());
+  fs.CreateDriveFolder('C');
   SystemClock clock;
   UniformRandomSource random;
-  PosixPictureLoader pictures;
+  PosixPictureLoader decoder;
+  ScreenPixelPictures pictures(decoder, QGuiApplication::primaryScreen()->devicePixelRatio());
   AlsaSound sound;
   X11ScreenSaver saver;
   PosixLauncher launcher(fs);
@@ -29,6 +36,8 @@ int main(int argc, char** argv) {
   QtToolkit toolkit(fs);
   Application app(toolkit);
   toolkit.SetApplication(&app);
+  TerminationSignals termination;
+  toolkit.WatchTermination(termination);
   return RunProgram(app, toolkit, services, argument1,
                     [&toolkit](ControlSet&, Tdiapo*) { toolkit.DetachWindow(); });
 }

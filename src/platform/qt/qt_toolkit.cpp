@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDeadlineTimer>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include "platform/qt/boxes.h"
@@ -28,6 +30,9 @@ class HintDelayStyle : public QProxyStyle {
 
 QScreen* Screen() { return QGuiApplication::primaryScreen(); }
 
+// A window system that has not shown the window by then will expose it later, and it is painted then.
+constexpr int kExposeTimeoutMs = 1000;
+
 }  // namespace
 
 QtToolkit::QtToolkit(const FileSystem& fs) : fs_(fs), snapshots_(SnapshotWriter::FromEnvironment()) {
@@ -42,11 +47,12 @@ void QtToolkit::DetachWindow() { view_.reset(); }
 
 QWidget* QtToolkit::Window() const { return view_ ? view_->Window() : nullptr; }
 
-QWidget* QtToolkit::WidgetOf(const Control& control) const {
+QWidget* QtToolkit::WidgetOf(const Control& control) {
   return view_ ? view_->WidgetOf(control) : nullptr;
 }
 
 void QtToolkit::AttachWindow(const WindowBinding& window) {
+  endRequested_ = window.endRequested;
   view_.reset();
   windowGone_ = false;
   view_ = std::make_unique<WindowView>(
@@ -57,7 +63,7 @@ void QtToolkit::AttachWindow(const WindowBinding& window) {
 
 void QtToolkit::Deliver(const std::function<void()>& handler) {
   if (!app_) return;
-  app_->Dispatch(handler);
+  app_->Deliver(handler);
   // The program is ending: a box or dialog open meanwhile must not hold it up.
   if (app_->ExitPending()) CloseModalDialogs();
 }
@@ -76,8 +82,22 @@ void QtToolkit::CloseModalDialogs() {
 
 void QtToolkit::WindowClosed() {
   windowGone_ = true;
-  // Closing the window ends the event loop: the program leaves with 0, without its quit steps.
-  Deliver([this] { app_->Exit(0); });
+  EndRequested();
+}
+
+void QtToolkit::EndRequested() {
+  if (endRequested_) {
+    Deliver(endRequested_);
+  } else {
+    Deliver([this] { app_->Exit(0); });
+  }
+}
+
+void QtToolkit::WatchTermination(TerminationSignals& termination) {
+  termination_ = std::make_unique<QSocketNotifier>(termination.Fd(), QSocketNotifier::Read);
+  QObject::connect(termination_.get(), &QSocketNotifier::activated, [this, &termination] {
+    if (termination.Take()) EndRequested();
+  });
 }
 
 int QtToolkit::ScreenWidth() const { return Screen()->geometry().width(); }
@@ -144,22 +164,71 @@ void QtToolkit::SetCursorHidden(bool hidden) {
   if (view_) view_->SetCursorHidden(hidden);
 }
 
+void QtToolkit::ShowChanges() {
+  if (!view_) return;
+  view_->Sync();
+  view_->FlushPaints();
+}
+
 void QtToolkit::ProcessPendingEvents() {
   if (view_) view_->Sync();
   QCoreApplication::processEvents(QEventLoop::AllEvents);
-  if (view_) {
-    view_->Sync();
-    view_->FlushPaints();
-  }
+  ShowChanges();
 }
 
 bool QtToolkit::WaitAndProcessEvent() {
   if (!view_ || windowGone_) return false;
-  view_->Sync();
-  view_->FlushPaints();
+  ShowChanges();
   QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   return view_ && !windowGone_;
 }
+
+// Sleeps in the event loop, not beside it: a key released during the wait runs its handler at once
+// and what it changed is on the screen before the wait goes on.
+void QtToolkit::WaitUntil(const QDeadlineTimer& deadline, const std::function<bool()>& leave) {
+  ShowChanges();
+  QTimer wake;
+  wake.setTimerType(Qt::PreciseTimer);
+  wake.setSingleShot(true);
+  while (!deadline.hasExpired() && !leave() && view_ && !windowGone_) {
+    // Whole milliseconds, rounded up: a wake-up just short of the deadline would leave the loop
+    // waiting for some other event.
+    if (!wake.isActive()) wake.start(std::chrono::ceil<std::chrono::milliseconds>(deadline.remainingTimeAsDuration()));
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    ShowChanges();
+  }
+}
+
+void QtToolkit::WaitFor(int milliseconds, const std::function<bool()>& leave) {
+  WaitUntil(QDeadlineTimer(milliseconds, Qt::PreciseTimer), leave);
+}
+
+// Frames follow a fixed grid of the screen's refresh interval from the first pass on; a pass that
+// took longer than a frame starts the grid again rather than hurrying the next ones.
+void QtToolkit::WaitForFrame(const std::function<bool()>& leave) {
+  if (!frameClock_.isValid()) frameClock_.start();
+  const qint64 now = frameClock_.nsecsElapsed();
+  const qint64 interval = FrameIntervalNs();
+  if (nextFrameNs_ < now - interval) nextFrameNs_ = now;
+  nextFrameNs_ += interval;
+  WaitUntil(QDeadlineTimer(std::chrono::nanoseconds(nextFrameNs_ - now), Qt::PreciseTimer), leave);
+}
+
+qint64 QtToolkit::FrameIntervalNs() const {
+  // Screens that report no rate (offscreen, some virtual ones) are paced at 60 Hz.
+  double hz = Screen() ? Screen()->refreshRate() : 0.0;
+  if (hz < 24.0 || hz > 500.0) hz = 60.0;
+  return static_cast<qint64>(1e9 / hz);
+}
+
+void QtToolkit::WaitForInput(const std::function<bool()>& leave) {
+  if (!view_ || windowGone_ || leave()) return;
+  ShowChanges();
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  ShowChanges();
+}
+
+void QtToolkit::PresentNow() { ShowChanges(); }
 
 void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*/) { snapshotDue_ = true; }
 
@@ -167,8 +236,12 @@ void QtToolkit::PictureLoaded(const Text& /*path*/, int /*width*/, int /*height*
 // 100 ms step.
 void QtToolkit::PicturePlaced(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {
   if (!view_) return;
-  view_->Sync();
+  // The first picture waits for the window to be on the screen, not for the effect's first wait.
+  view_->AwaitExposed(kExposeTimeoutMs);
+  // The picture first, then what lies over it.
+  view_->SyncPictures();
   view_->FlushPaints();
+  ShowChanges();
   if (snapshots_ && snapshotDue_) {
     snapshotDue_ = false;
     snapshots_->Save(view_->Window()->grab().toImage(), "picture");

@@ -2,6 +2,7 @@
 // The Qt 6 Widgets view: the program's window drawn from its control model, its boxes and dialogs,
 // the pointer and the event pump. Every event that reaches the model runs inside
 // Application::Dispatch, so no exception of ours ever crosses into Qt.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -9,10 +10,13 @@
 #include "app/application.h"
 #include "app/toolkit.h"
 #include "platform/file_system.h"
+#include "platform/posix/termination_signals.h"
 #include "platform/qt/snapshot_writer.h"
 #include "platform/qt/window_view.h"
 
+class QDeadlineTimer;
 class QDialog;
+class QSocketNotifier;
 
 namespace lumivel {
 
@@ -29,9 +33,11 @@ class QtToolkit : public Toolkit {
   void SetApplication(Application* app) { app_ = app; }
   // Lets go of the window before its controls go away (the program's finishing hook).
   void DetachWindow();
+  // A termination signal asks the window to end the program, as closing it does.
+  void WatchTermination(TerminationSignals& termination);
 
   QWidget* Window() const;
-  QWidget* WidgetOf(const Control& control) const;
+  QWidget* WidgetOf(const Control& control);
 
   void AttachWindow(const WindowBinding& window) override;
   int ScreenWidth() const override;
@@ -46,6 +52,10 @@ class QtToolkit : public Toolkit {
   void SetCursorHidden(bool hidden) override;
   void ProcessPendingEvents() override;
   bool WaitAndProcessEvent() override;
+  void WaitFor(int milliseconds, const std::function<bool()>& leave) override;
+  void WaitForFrame(const std::function<bool()>& leave) override;
+  void WaitForInput(const std::function<bool()>& leave) override;
+  void PresentNow() override;
   void PictureLoaded(const Text& path, int width, int height) override;
   void PicturePlaced(int left, int top, int width, int height) override;
   void ApplicationTitle(const Text& title) override;
@@ -53,10 +63,15 @@ class QtToolkit : public Toolkit {
  private:
   void Deliver(const std::function<void()>& handler);
   void WindowClosed();
+  void EndRequested();
   // Brings the window up to date, shows the dialog modally (its snapshot taken once it shows,
   // over a picture of the window taken before) and returns its result.
   int RunModal(QDialog& dialog, const char* what);
   void CloseModalDialogs();
+  // Copies the model's changes to the widgets and paints them now.
+  void ShowChanges();
+  void WaitUntil(const QDeadlineTimer& deadline, const std::function<bool()>& leave);
+  qint64 FrameIntervalNs() const;
 
   const FileSystem& fs_;
   Application* app_ = nullptr;
@@ -66,6 +81,10 @@ class QtToolkit : public Toolkit {
   std::optional<SnapshotWriter> snapshots_;
   // A picture is snapshotted once, where it is first placed: a zoom places it hundreds of times.
   bool snapshotDue_ = false;
+  std::function<void()> endRequested_;
+  std::unique_ptr<QSocketNotifier> termination_;
+  QElapsedTimer frameClock_;
+  qint64 nextFrameNs_ = 0;  // on frameClock_
 };
 
 }  // namespace lumivel

@@ -1,6 +1,8 @@
 #include "platform/qt/window_view.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QWindow>
 #include <QKeyEvent>
 #include <QScreen>
 #include <algorithm>
@@ -20,12 +22,12 @@ WindowView::WindowView(const WindowBinding& binding, Deliver deliver, std::funct
         closedByUser_ = true;
         closed();
       });
-  for (Control* child : form.Children()) Build(*child, window_.get());
-  for (auto& widget : widgets_) {
-    Entry& entry = entries_[&widget->GetControl()];
-    entry.dirty = true;
-    dirty_.push_back(&entry);
+  // The pictures now, the other controls at the first Sync: a first picture can reach the screen
+  // before the window's texts have made the fonts ready.
+  for (Control* child : form.Children()) {
+    if (child->Kind() == ControlKind::Picture) Build(*child, window_.get());
   }
+  unbuilt_.insert(&form);
   binding_.controls->SetObserver(this);
   qApp->installEventFilter(this);
   connect(qApp, &QApplication::focusChanged, this,
@@ -35,7 +37,7 @@ WindowView::WindowView(const WindowBinding& binding, Deliver deliver, std::funct
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
     timer_.start();
   }
-  Sync();
+  SyncPictures();
 }
 
 WindowView::~WindowView() {
@@ -58,14 +60,40 @@ void WindowView::Build(Control& control, QWidget* parent) {
       control, parent, [this](const std::function<void()>& handler) { Run(handler); });
   if (!widget) return;
   QWidget* own = widget->Widget();
-  entries_[&control].widget = widget.get();
+  Entry& entry = entries_[&control];
+  entry.widget = widget.get();
+  entry.dirty = true;
+  dirty_.push_back(&entry);
   byWidget_[own] = widget.get();
   widgets_.push_back(std::move(widget));
+  // A hidden panel's controls are made when it first shows: most of the window's controls sit on
+  // panels nobody opens before the first picture, which they would only delay.
+  if (!control.Visible() && !control.Children().empty()) {
+    unbuilt_.insert(&control);
+    return;
+  }
   for (Control* child : control.Children()) Build(*child, own);
 }
 
-QWidget* WindowView::WidgetOf(const Control& control) const {
+void WindowView::BuildChildren(const Control& control) {
+  if (unbuilt_.erase(&control) == 0) return;
+  QWidget* own = &control == binding_.form ? window_.get() : entries_.at(&control).widget->Widget();
+  for (Control* child : control.Children()) {
+    if (!entries_.count(child)) Build(*child, own);
+  }
+}
+
+QWidget* WindowView::WidgetOf(const Control& control) {
   if (&control == binding_.form) return window_.get();
+  // Asked for a control of a panel not shown yet: its widgets are made now.
+  std::vector<const Control*> chain;
+  for (const Control* c = control.Parent(); c; c = c->Parent()) chain.push_back(c);
+  bool built = false;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    built |= unbuilt_.count(*it) > 0;
+    BuildChildren(**it);
+  }
+  if (built) Sync();
   const auto it = entries_.find(&control);
   return it == entries_.end() || !it->second.widget ? nullptr : it->second.widget->Widget();
 }
@@ -101,17 +129,23 @@ void WindowView::UpdateWindow() {
   }
 }
 
+void WindowView::SyncPictures() {
+  if (!formDirty_) return;
+  formDirty_ = false;
+  UpdateWindow();
+  window_->Refresh();
+}
+
 void WindowView::Sync() {
-  if (formDirty_) {
-    formDirty_ = false;
-    UpdateWindow();
-    window_->Refresh();
-  }
-  if (!dirty_.empty()) {
+  BuildChildren(*binding_.form);
+  SyncPictures();
+  while (!dirty_.empty()) {
     std::vector<Entry*> dirty;
     dirty.swap(dirty_);
     for (Entry* entry : dirty) {
       entry->dirty = false;
+      // A panel shown for the first time gets its controls, which join the next round.
+      if (entry->widget->GetControl().Visible()) BuildChildren(entry->widget->GetControl());
       entry->widget->UpdateLook();
       if (!entry->widget->UpdateContent() && !entry->waiting) {
         entry->waiting = true;
@@ -132,6 +166,18 @@ void WindowView::Sync() {
 
 void WindowView::FlushPaints() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
 
+void WindowView::AwaitExposed(int timeoutMs) {
+  const QWindow* handle = window_->windowHandle();
+  if (!window_->isVisible() || !handle || handle->isExposed()) return;
+  const QDeadlineTimer deadline(timeoutMs);
+  QTimer wake;
+  wake.setSingleShot(true);
+  wake.start(timeoutMs);
+  while (!handle->isExposed() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+  }
+}
+
 void WindowView::SetCursorHidden(bool hidden) {
   if (hidden) {
     window_->setCursor(Qt::BlankCursor);
@@ -143,6 +189,8 @@ void WindowView::SetCursorHidden(bool hidden) {
 void WindowView::ControlChanged(Control& control) {
   if (&control == binding_.form) {
     formDirty_ = true;
+    // Shown at once: the window system maps it while the program still prepares its first picture.
+    if (control.Visible() && !window_->isVisible() && !closedByUser_) UpdateWindow();
     return;
   }
   const auto it = entries_.find(&control);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "app/toolkit.h"
@@ -25,12 +26,17 @@ class WindowView : public QObject, public ControlObserver {
   WindowView& operator=(const WindowView&) = delete;
 
   QWidget* Window() const { return window_.get(); }
-  QWidget* WidgetOf(const Control& control) const;
+  // The widget of a control; a control of a panel not shown yet gets its widgets made first.
+  QWidget* WidgetOf(const Control& control);
 
   // Copies every change noted since the last call to the widgets and asks for the repaints.
   void Sync();
+  // The same for the window's colour and pictures alone, which need no other widget.
+  void SyncPictures();
   // Paints what the repaints asked for now, without waiting for the event loop.
   void FlushPaints();
+  // Until the window system shows the window (at most timeoutMs): what is painted before is lost.
+  void AwaitExposed(int timeoutMs);
   void SetCursorHidden(bool hidden);
 
   void ControlChanged(Control& control) override;
@@ -47,6 +53,8 @@ class WindowView : public QObject, public ControlObserver {
   };
 
   void Build(Control& control, QWidget* parent);
+  // Makes the widgets of a panel whose controls were left until it shows.
+  void BuildChildren(const Control& control);
   void ShowWindow();
   void UpdateWindow();
   bool Ours(QObject* object) const;
@@ -70,6 +78,7 @@ class WindowView : public QObject, public ControlObserver {
   std::unordered_map<const QObject*, ControlWidget*> byWidget_;
   std::vector<Entry*> dirty_;
   std::vector<Entry*> waiting_;
+  std::unordered_set<const Control*> unbuilt_;
   bool formDirty_ = true;
   QTimer timer_;
 };
