@@ -3,6 +3,8 @@
 // pixels wherever its bounds put it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -44,7 +46,7 @@ std::shared_ptr<const Picture> QuarterScalePicture() {
   picture->height = 300;
   picture->pixelWidth = 100;
   picture->pixelHeight = 76;
-  picture->rgb = testing::QuadrantPixels(100, 76);
+  picture->pixels = testing::Rgb32Pixels(testing::QuadrantPixels(100, 76));
   return picture;
 }
 
@@ -53,7 +55,8 @@ std::shared_ptr<const Picture> WhitePicture(int width, int height) {
   auto picture = std::make_shared<Picture>();
   picture->width = picture->pixelWidth = width;
   picture->height = picture->pixelHeight = height;
-  picture->rgb.assign(static_cast<size_t>(width) * static_cast<size_t>(height) * 3, 255);
+  picture->pixels = PixelBuffer(static_cast<size_t>(width) * static_cast<size_t>(height));
+  std::fill_n(picture->pixels.data(), picture->pixels.size(), Rgb32(255, 255, 255));
   return picture;
 }
 
