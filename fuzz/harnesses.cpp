@@ -10,7 +10,8 @@
 #include "platform/posix/bmp_decoder.h"
 #include "platform/posix/ico_decoder.h"
 #include "platform/posix/jpeg_segments.h"
-#include "platform/posix/picture_loader.h"
+#include "platform/posix/metafile_decoder.h"
+#include "platform/posix/jpeg_decoder.h"
 #include "settings/param_list.h"
 #include "util/errors.h"
 #include "util/text_lines.h"
@@ -37,7 +38,9 @@ const char* const kKeys[] = {"rep_album_A.Caption", "dt0_a", "_haut", "vmax", "z
 
 void CheckPicture(const Picture& p) {
   Require(p.width >= 0 && p.height >= 0 && p.pixelWidth >= 0 && p.pixelHeight >= 0);
-  Require(p.rgb.size() == static_cast<std::size_t>(p.pixelWidth) * static_cast<std::size_t>(p.pixelHeight) * 3);
+  Require(p.pixels.size() == static_cast<std::size_t>(p.pixelWidth) * static_cast<std::size_t>(p.pixelHeight));
+  // Every pixel written: each word is opaque, where fresh memory would most likely read 0.
+  for (std::size_t i = 0; i < p.pixels.size(); ++i) Require(p.pixels.data()[i] >> 24 == 0xFF);
 }
 
 }  // namespace
@@ -114,11 +117,23 @@ int IcoFile(const uint8_t* data, std::size_t size) {
   return 0;
 }
 
+// Metafiles are drawn small: the readers and the drawing run whole, each run stays fast.
+int WmfFile(const uint8_t* data, std::size_t size) {
+  if (auto picture = DecodeWmf(std::span<const uint8_t>(data, size), 48, 48)) CheckPicture(*picture);
+  return 0;
+}
+
+int EmfFile(const uint8_t* data, std::size_t size) {
+  if (auto picture = DecodeEmf(std::span<const uint8_t>(data, size), 48, 48)) CheckPicture(*picture);
+  return 0;
+}
+
 const std::vector<Harness>& AllHarnesses() {
   static const std::vector<Harness> all = {
       {"param_file", ParamFile},       {"text_list_file", TextListFile}, {"index_records", IndexRecords},
       {"exclusion_file", ExclusionFile}, {"ini_file", IniFile},         {"jpeg_file", JpegFile},
-      {"bmp_file", BmpFile},           {"ico_file", IcoFile}};
+      {"bmp_file", BmpFile},           {"ico_file", IcoFile},            {"wmf_file", WmfFile},
+      {"emf_file", EmfFile}};
   return all;
 }
 

@@ -17,6 +17,8 @@ int IniFile(const uint8_t* data, std::size_t size);
 int JpegFile(const uint8_t* data, std::size_t size);
 int BmpFile(const uint8_t* data, std::size_t size);
 int IcoFile(const uint8_t* data, std::size_t size);
+int WmfFile(const uint8_t* data, std::size_t size);
+int EmfFile(const uint8_t* data, std::size_t size);
 
 struct Harness {
   const char* name;

@@ -43,7 +43,17 @@ std::vector<std::string> SeedCorpus(const std::string& harness) {
     return {QuadrantJpeg(16, 8, rotated), QuadrantJpeg(8, 8, big), QuadrantJpeg(8, 8)};
   }
   if (harness == "bmp_file") {
-    return {Bmp24(QuadrantPixels(4, 3), 4, 3), Bmp24(QuadrantPixels(2, 2), 2, 2, true)};
+    const std::string palette("\x00\x00\xFF\x00\xFF\x00\x00\x00\x00\xFF\x00\x00", 12);
+    const std::string core = std::string("BM\x2C\0\0\0\0\0\0\0\x20\0\0\0" "\x0C\0\0\0\x03\0\x01\0\x01\0\x01\0", 26) +
+                             std::string("\x00\xFF\x00\xFF\x00\x00" "\xA0\0\0\0", 10);
+    return {Bmp24(QuadrantPixels(4, 3), 4, 3), Bmp24(QuadrantPixels(2, 2), 2, 2, true),
+            testing::BmpFile({.width = 5, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                     .tables = palette,
+                     .pixels = std::string("\x02\x01\x00\x03\x02\x00\x01\x00\x00\x00\x00\x02\x03\x00\x09\x02\x00\x01", 18)}),
+            testing::BmpFile({.width = 6, .height = 2, .bitCount = 4, .compression = 2, .colorsUsed = 3,
+                     .tables = palette,
+                     .pixels = std::string("\x03\x12\x00\x03\x20\x10\x00\x00\x06\x21\x00\x01", 12)}),
+            core};
   }
   if (harness == "ico_file") {
     IconImage image;
@@ -52,6 +62,11 @@ std::vector<std::string> SeedCorpus(const std::string& harness) {
     image.entryBitCount = 24;
     image.bytes = IconBitmap(4, 4, 24, QuadrantPixels(4, 4), {}, std::vector<bool>(16, false));
     return {testing::IcoFile({image})};
+  }
+  if (harness == "wmf_file" || harness == "emf_file") {
+    const std::vector<MetaRect> rects = {{0, 0, 10, 20, {200, 0, 0}}, {10, 5, 40, 20, {0, 0, 200}}};
+    if (harness == "wmf_file") return {testing::WmfFile(40, 20, 1440, rects), testing::WmfFile(3, 2, 96, {})};
+    return {testing::EmfFile(1058, 529, 40, 20, rects), testing::EmfFile(0, 0, 3, 2, {})};
   }
   return {};
 }

@@ -10,7 +10,8 @@ shift || true
 build="$here/build-fuzz"
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
-  readers=(param_file text_list_file index_records exclusion_file ini_file jpeg_file bmp_file ico_file)
+  readers=(param_file text_list_file index_records exclusion_file ini_file jpeg_file bmp_file ico_file
+           wmf_file emf_file)
 fi
 targets=(make_corpus)
 for r in "${readers[@]}"; do targets+=("fuzz_$r"); done

@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev
   qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
   libturbojpeg0-dev libjpeg62-turbo-dev libjpeg-turbo-progs libexif-dev
+  libwmf-dev fonts-urw-base35 libemf2svg-dev librsvg2-dev
   libasound2-dev libx11-dev libxss-dev libglib2.0-dev
   clang libclang-rt-14-dev
   groff ghostscript

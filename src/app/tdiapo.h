@@ -119,6 +119,10 @@ class Tdiapo {
   void Panel_continuer_clik();
   int32_t PickNextIndex();
   void LoadPicture(const Text& path);
+  // Asks the picture loader to decode, while the current picture is shown, the picture the next
+  // turn will load when it is known already; DecodeAheadOf names it.
+  void DecodeNextAhead();
+  void DecodeAheadOf(const Text& path);
   void ShowEffect(const Text& path);
   void WaitSteps(int32_t milliseconds);
   void PlayTone(int32_t frequency, int32_t durationMs, uint8_t volume);
@@ -243,6 +247,10 @@ class Tdiapo {
   void SlowZoom(int32_t startWidth, int32_t pw, int32_t ph);
   // Prepares a walk: its directory numbers from ListBox_rep, and its filters.
   void PrepareWalkFilters();
+  // How large the chosen effect needs a picture's pixels.
+  PixelSize PictureCover() const;
+  // The picture the next turn will load, when it can be told without drawing a random number.
+  std::optional<Text> NextKnownPicture();
   // The filters from the control panel as it is now, with the word lists of the walk's start.
   void ReadFilterControls();
   // Grows whenever a control the filters read changes.
@@ -289,6 +297,9 @@ class Tdiapo {
     bool messagesRan = false;
   };
   WalkContext walk_;
+  // The history position of the last picture shown while browsing: the next step is guessed to go
+  // the same way as the last one.
+  int32_t browsedAt_ = -1;
 
   ControlSet controls_;
 

@@ -22,7 +22,7 @@ void Tdiapo::SaveIndex() {
   if (fs.WriteFile(paths::kDirectoryFile, JoinCrLf(ListBox_rep.Lines())) != 0) {
     throw ProgramError(FormatMessage("Impossible de créer le fichier %s"_cp, paths::kDirectoryFile));
   }
-  if (int error = fs.WriteFile(paths::kRecordFile, ImageIndexRecords.Serialize())) ThrowIo(error);
+  if (int error = fs.WriteFile(paths::kRecordFile, ImageIndexRecords.Bytes())) ThrowIo(error);
   // Last, so that the marker is only ever beside a complete pair.
   if (int error = fs.WriteFile(paths::kMarkerFile, "")) ThrowIo(error);
 }
@@ -35,9 +35,14 @@ void Tdiapo::LoadIndex() {
     throw ProgramError(FormatMessage("Impossible d'ouvrir le fichier %s"_cp, paths::kDirectoryFile));
   }
   ListBox_rep.SetLines(SplitTextLines(*directories));
-  auto records = fs.ReadFile(paths::kRecordFile, &error);
-  if (!records) ThrowIo(error);
-  if (!ImageIndexRecords.Deserialize(*records)) {
+  const auto bytesRead = fs.ReadFileInto(
+      paths::kRecordFile, [this](std::size_t bytes) { return ImageIndexRecords.PrepareLoad(bytes); },
+      &error);
+  if (!bytesRead) {
+    ImageIndexRecords.FinishLoad(0);
+    ThrowIo(error);
+  }
+  if (!ImageIndexRecords.FinishLoad(*bytesRead)) {
     throw ProgramError("Lecture au-delà de la fin de fichier"_cp);
   }
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The file system as the program sees it: program paths (drive letter, backslashes, names without
 // regard to case) and code page 1252 names. The Linux implementation maps drives to host folders.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +43,13 @@ class FileSystem {
   virtual std::optional<LocalDateTime> ModificationTime(const Text& path) const = 0;
   // The whole file; nothing when it cannot be read, with the system's error number in *error.
   virtual std::optional<std::string> ReadFile(const Text& path, int* error = nullptr) const = 0;
+  // The whole file read straight into the memory that `place` gives for its size, asked once
+  // before reading: a large file costs one read, with no copy and no cleared buffer. Returns the
+  // bytes read (fewer when the file shrank meanwhile), or nothing with the system's error number
+  // in *error.
+  virtual std::optional<std::size_t> ReadFileInto(const Text& path,
+                                                  const std::function<char*(std::size_t)>& place,
+                                                  int* error = nullptr) const = 0;
   // Writes to a temporary file beside the target and renames it over the target, so a reader
   // finds the old file or the new one, never half of one. Returns 0 or the system's error number.
   virtual int WriteFile(const Text& path, std::string_view bytes) = 0;

@@ -20,6 +20,7 @@ void Tdiapo::ResumeFromHistory() {
     const Text path = HistoryEntry(a);
     ShowTitle(ReplayTitle(path));
     LoadPicture(path);
+    if (a + 1 < count) DecodeAheadOf(HistoryEntry(a + 1));
     ShowEffect(path);
     ShowDirectoryAndName(path);
   }

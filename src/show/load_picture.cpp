@@ -1,6 +1,5 @@
 // Putting one picture file into Image2, upright; the effect places and sizes it afterwards.
 #include "app/tdiapo.h"
-#include "show/decode_cover.h"
 #include "util/program_path.h"
 
 namespace lumivel {
@@ -23,7 +22,7 @@ void Tdiapo::LoadPicture(const Text& path) {
     toolkit_.ShowMessage("fichier "_cp + path + " inexistant, réinitialisation de l'index..."_cp);
     return;
   }
-  const PixelSize cover = DecodeCover(Rdg1.ItemIndex(), ScreenWidth, ScreenHeight, zoom_max10);
+  const PixelSize cover = PictureCover();
   // Browsing draws the picture on screen again at every turn: the same unchanged file decoded
   // for the same size would give the same pixels.
   const LoadedPicture loaded{path, cover, services_.fs.FileSize(path), services_.fs.ModificationTime(path)};
@@ -41,7 +40,7 @@ void Tdiapo::LoadPicture(const Text& path) {
   } else if (ext == ".ico") {
     picture = loader.LoadIco(host);
   } else if (!ext.empty() && Text(kMetafilePatterns).find(ext) != Text::npos) {
-    picture = loader.LoadMetafile(host);
+    picture = loader.LoadMetafile(host, cover.width, cover.height);
   }
   // Any other extension keeps the previous picture, which the effect shows again.
   if (!picture) return;

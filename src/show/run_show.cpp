@@ -132,6 +132,7 @@ void Tdiapo::BrowseTurnSteps() {
 void Tdiapo::ShowPictureTurn() {
   if (CheckBox_af_an.Checked()) ShowYearMonth();
   LoadPicture(CurrentImagePath);
+  DecodeNextAhead();
   ShowEffect(CurrentImagePath);
   LastShownPath = CurrentImagePath;
   ShowDirectoryAndName(CurrentImagePath);

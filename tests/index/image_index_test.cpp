@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 
 namespace lumivel {
 namespace {
@@ -55,6 +56,47 @@ TEST(ImageIndex, GrowsAThousandRecordsAtATime) {
   EXPECT_EQ(index.Length(), 1001u) << "1000 records fit";
   index.Append(0, "a");
   EXPECT_EQ(index.Length(), 2001u);
+}
+
+TEST(ImageIndex, ALoadGrowsTheArrayAsReadingRecordByRecordWould) {
+  const struct {
+    const char* what;
+    std::size_t lengthBefore;
+    std::size_t fileBytes;
+    std::size_t lengthAfter;
+  } rows[] = {
+      {"empty file keeps the length", 1, 0, 1},
+      {"one record on a length of 1", 1, 88, 1001},
+      {"1000 records fit in 1001", 1, 88 * 1000, 1001},
+      {"1001 records need 2001", 1, 88 * 1001, 2001},
+      {"2500 records", 1, 88 * 2500, 3001},
+      {"an incomplete last record is attempted, so it grows the array too", 1, 88 * 1000 + 10, 2001},
+      {"a longer array is kept", 5000, 88 * 3, 5000},
+      {"from a length of 0", 0, 88 * 1000, 1000 + 1000},
+  };
+  for (const auto& row : rows) {
+    ImageIndex index;
+    index.SetLength(row.lengthBefore);
+    index.Deserialize(std::string(row.fileBytes, '\x01'));
+    EXPECT_EQ(index.Length(), row.lengthAfter) << row.what;
+    EXPECT_EQ(static_cast<std::size_t>(index.Count()), row.fileBytes / 88) << row.what;
+  }
+}
+
+TEST(ImageIndex, RecordsPastTheCountAreZeroAfterALoad) {
+  ImageIndex index;
+  for (int i = 0; i < 10; ++i) index.Append(9, "old.jpg");
+  ImageIndex saved;
+  saved.Append(2, "new.jpg");
+  ASSERT_FALSE(index.Deserialize(saved.Serialize() + "part"));
+  ASSERT_EQ(index.Count(), 1);
+  EXPECT_EQ(index.At(0).Name(), "new.jpg");
+  for (int32_t i : {1, 5, 999}) {
+    EXPECT_EQ(index.At(i).directory, 0) << i;
+    EXPECT_EQ(index.At(i).nameLength, 0) << i;
+  }
+  EXPECT_THROW(index.At(1000), std::out_of_range);
+  EXPECT_THROW(index.At(-1), std::out_of_range);
 }
 
 TEST(ImageIndex, AFileOfBrokenSizeKeepsItsCompleteRecords) {

@@ -125,15 +125,17 @@ else
   check "the package holds the installed tree" package_contents
 
   package_dependencies() {
-    local depends library
+    local depends soname path package
     [ "$(dpkg-deb -f "$deb" Package)" = lumivel ] || { echo "package name"; return 1; }
-    depends="$(dpkg-deb -f "$deb" Depends)"
-    echo "Depends: $depends"
-    # The libraries the program links, as dpkg-shlibdeps names their packages.
-    for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libturbojpeg0 \
-                   libexif12 libasound2 libx11-6 libxcb1; do
-      tr ',' '\n' <<< "$depends" | sed 's/^ *//; s/ .*//' | grep -Fqx "$library" ||
-        { echo "no dependency on $library"; return 1; }
+    depends="$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')"
+    echo "Depends: $(echo $depends)"
+    # Every library the program links, by the package that holds it on this system.
+    for soname in $(objdump -p "$root/bin/lumivel" | awk '$1 == "NEEDED" { print $2 }'); do
+      path="$(ldd "$root/bin/lumivel" | awk -v s="$soname" '$1 == s { print $3 }')"
+      # Either side of the merged /usr: dpkg may know the file under /usr/lib or /lib.
+      package="$(dpkg -S "*${path#/usr}" 2>/dev/null | head -n 1 | cut -d: -f1)"
+      [ -n "$package" ] || { echo "no package holds $soname ($path)"; return 1; }
+      grep -Fqx "$package" <<< "$depends" || { echo "no dependency on $package ($soname)"; return 1; }
     done
   }
   check "the package depends on the libraries the program links" package_dependencies

@@ -1,7 +1,11 @@
 #include "platform/posix/picture_loader.h"
 
+#include "platform/posix/metafile_decoder.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+
+#include <filesystem>
 
 #include "support/picture_factory.h"
 #include "support/test_support.h"
@@ -65,7 +69,7 @@ void ExpectEmpty(const Picture& p) {
   EXPECT_EQ(p.height, 0);
   EXPECT_EQ(p.pixelWidth, 0);
   EXPECT_EQ(p.pixelHeight, 0);
-  EXPECT_TRUE(p.rgb.empty());
+  EXPECT_TRUE(p.pixels.empty());
 }
 
 long MaxResidentKilobytes() {
@@ -164,7 +168,7 @@ TEST(PictureLoaderJpeg, DecodesAtTheSmallestScaleThatCoversAndReportsFullSize) {
     EXPECT_EQ(p->height, swapped ? c.width : c.height);
     EXPECT_EQ(p->pixelWidth, c.pixelWidth);
     EXPECT_EQ(p->pixelHeight, c.pixelHeight);
-    ASSERT_EQ(p->rgb.size(), size_t(c.pixelWidth) * size_t(c.pixelHeight) * 3);
+    ASSERT_EQ(p->pixels.size(), size_t(c.pixelWidth) * size_t(c.pixelHeight));
     if (c.orientation == 6) ExpectQuadrants(*p, {kB, kR, kW, kG});
     if (c.orientation == 8) ExpectQuadrants(*p, {kG, kW, kR, kB});
   }
@@ -241,6 +245,36 @@ TEST(PictureLoaderJpeg, UnreadableFilesGiveAnEmptyPicture) {
   EXPECT_EQ(loader.LoadJpeg(dir.Path().string(), 0, 0)->width, 0) << "a folder";
 }
 
+TEST(PictureLoaderJpeg, ALoadTakesWorkDoneAheadOnlyForTheFileAsItIsNowAndTheSameCover) {
+  testing::TempDir dir;
+  PosixPictureLoader loader;
+  const std::string a = dir.Write("a.jpg", testing::QuadrantJpeg(64, 32)).string();
+  const std::string b = dir.Write("b.jpg", testing::QuadrantJpeg(48, 80)).string();
+
+  loader.DecodeAhead(a, 0, 0);
+  auto p = loader.LoadJpeg(a, 0, 0);
+  EXPECT_EQ(p->width, 64);
+  ExpectQuadrants(*p, {kR, kG, kB, kW});
+
+  loader.DecodeAhead(a, 0, 0);
+  dir.Write("a.jpg", testing::QuadrantJpeg(64, 32, {.orientation = 3}));
+  {
+    SCOPED_TRACE("the file changed after the hint");
+    ExpectQuadrants(*loader.LoadJpeg(a, 0, 0), {kW, kB, kG, kR});
+  }
+
+  loader.DecodeAhead(a, 0, 0);
+  EXPECT_EQ(loader.LoadJpeg(a, 8, 4)->pixelWidth, 8) << "another cover";
+
+  loader.DecodeAhead(b, 0, 0);
+  EXPECT_EQ(loader.LoadJpeg(a, 0, 0)->width, 64) << "another file was hinted";
+  EXPECT_EQ(loader.LoadJpeg(b, 0, 0)->width, 48) << "the hint given up is no longer held";
+
+  loader.DecodeAhead(b, 0, 0);
+  std::filesystem::remove(b);
+  EXPECT_EQ(loader.LoadJpeg(b, 0, 0)->width, 0) << "the file went after the hint";
+}
+
 // --- Bitmaps ---
 
 std::string Le32(uint32_t v) {
@@ -261,7 +295,7 @@ TEST(PictureLoaderBmp, TwentyFourBitRowsEitherWay) {
     EXPECT_EQ(p->height, 6);
     EXPECT_EQ(p->pixelWidth, 10);
     EXPECT_EQ(p->pixelHeight, 6);
-    EXPECT_EQ(p->rgb, testing::QuadrantPixels(10, 6));
+    EXPECT_EQ(testing::RgbBytes(*p), testing::QuadrantPixels(10, 6));
   }
 }
 
@@ -315,6 +349,75 @@ TEST(PictureLoaderBmp, PalettesAndColourMasks) {
   }
 }
 
+// A bitmap with the 12-byte core header: 16-bit sizes, 3-byte colour table entries.
+std::string CoreBmp(uint16_t width, uint16_t height, uint16_t bitCount, const std::string& table,
+                    const std::string& pixels) {
+  const auto le16 = [](uint16_t v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
+  const uint32_t offset = 14 + 12 + uint32_t(table.size());
+  return "BM" + Le32(offset + uint32_t(pixels.size())) + Le32(0) + Le32(offset) + Le32(12) +
+         le16(width) + le16(height) + le16(1) + le16(bitCount) + table + pixels;
+}
+
+TEST(PictureLoaderBmp, RunLengthRowsAndCoreHeaders) {
+  const std::string palette = std::string("\x00\x00\xFF\x00", 4) +  // 0 red (B, G, R, 0)
+                              std::string("\xFF\x00\x00\x00", 4) +  // 1 blue
+                              std::string("\x00\xFF\x00\x00", 4);   // 2 green
+  const Rgb r{255, 0, 0}, b{0, 0, 255}, g{0, 255, 0}, k{0, 0, 0};
+  const struct {
+    const char* what;
+    std::string file;
+    int width;
+    std::vector<Rgb> expected;  // rows top to bottom
+  } cases[] = {
+      {"8-bit runs: a run, a padded literal run, end of line, a jump, a run cut at the edge",
+       testing::BmpFile({.width = 5, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                         .tables = palette,
+                         .pixels = std::string("\x02\x01" "\x00\x03\x02\x00\x01\x00" "\x00\x00"
+                                               "\x00\x02\x03\x00" "\x09\x02" "\x00\x01", 18)}),
+       5,
+       {k, k, k, g, g, b, b, g, r, b}},
+      {"4-bit runs alternate their two nibbles; literal nibbles high first",
+       testing::BmpFile({.width = 6, .height = 1, .bitCount = 4, .compression = 2, .colorsUsed = 3,
+                         .tables = palette,
+                         .pixels = std::string("\x03\x12" "\x00\x03\x20\x10" "\x00\x01", 8)}),
+       6,
+       {b, g, b, g, r, b}},
+      {"runs that stop early leave black; an index past the table is black",
+       testing::BmpFile({.width = 3, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 3,
+                         .tables = palette, .pixels = std::string("\x01\x07\x01\x02", 4)}),
+       3,
+       {k, k, k, k, g, k}},
+      {"core header, 24 bits, bottom-up",
+       CoreBmp(2, 2, 24, "", std::string("\x00\x00\xFF\xFF\x00\x00\0\0" "\x00\xFF\x00\x00\x00\x00\0\0", 16)),
+       2,
+       {g, k, r, b}},
+      {"core header, 1 bit, 3-byte colour entries",
+       CoreBmp(3, 1, 1, std::string("\x00\xFF\x00" "\xFF\x00\x00", 6), std::string("\xA0\0\0\0", 4)),
+       3,
+       {b, g, b}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto p = LoadBmpBytes(c.file);
+    ASSERT_EQ(p->pixelWidth, c.width);
+    ASSERT_EQ(p->pixelHeight * c.width, int(c.expected.size()));
+    for (size_t i = 0; i < c.expected.size(); ++i)
+      EXPECT_EQ(PixelAt(*p, int(i) % c.width, int(i) / c.width), c.expected[i]) << "pixel " << i;
+  }
+}
+
+TEST(PictureLoaderBmp, HostileRunsStayCheap) {
+  // 20000 runs of 255 pixels far past the right edge of a one-pixel bitmap, and jumps past its top.
+  std::string runs;
+  for (int i = 0; i < 20000; ++i) runs += std::string("\xFF\x01", 2);
+  runs += std::string("\x00\x02\xFF\xFF" "\x01\x01", 6);
+  const auto p = LoadBmpBytes(testing::BmpFile({.width = 1, .height = 3, .bitCount = 8, .compression = 1,
+                                                .colorsUsed = 2, .tables = std::string(8, '\x40'),
+                                                .pixels = runs}));
+  EXPECT_EQ(PixelAt(*p, 0, 2), (Rgb{0x40, 0x40, 0x40}));
+  EXPECT_EQ(PixelAt(*p, 0, 0), (Rgb{0, 0, 0}));
+}
+
 void ExpectBmpRefused(const char* what, const std::string& bytes) {
   SCOPED_TRACE(what);
   try {
@@ -346,8 +449,11 @@ TEST(PictureLoaderBmp, MalformedFilesRaiseTheBitmapError) {
   ExpectBmpRefused("zero height", with({.width = 4, .height = 0, .pixels = row}));
   ExpectBmpRefused("height INT32_MIN", with({.width = 1, .height = INT32_MIN, .pixels = row}));
   ExpectBmpRefused("7 bits a pixel", with({.width = 1, .height = 1, .bitCount = 7, .pixels = row}));
-  ExpectBmpRefused("run-length compressed",
-                   with({.width = 1, .height = 1, .bitCount = 8, .compression = 1,
+  ExpectBmpRefused("8-bit runs on a 4-bit bitmap",
+                   with({.width = 1, .height = 1, .bitCount = 4, .compression = 1,
+                         .tables = std::string(64, '\0'), .pixels = row}));
+  ExpectBmpRefused("runs stored top-down",
+                   with({.width = 1, .height = -1, .bitCount = 8, .compression = 1,
                          .tables = std::string(1024, '\0'), .pixels = row}));
   ExpectBmpRefused("colour masks on 24 bits",
                    with({.width = 1, .height = 1, .compression = 3,
@@ -357,9 +463,8 @@ TEST(PictureLoaderBmp, MalformedFilesRaiseTheBitmapError) {
                          .tables = std::string(1028, '\0'), .pixels = row}));
   ExpectBmpRefused("colour table past the end",
                    with({.width = 1, .height = 1, .bitCount = 8, .pixels = row}));
-  ExpectBmpRefused("core header of OS/2",
-                   "BM" + Le32(26 + 4) + Le32(0) + Le32(26) + Le32(12) +
-                       std::string("\x01\x00\x01\x00\x01\x00\x18\x00", 8) + std::string(4, 0));
+  ExpectBmpRefused("core header with 16 bits a pixel",
+                   CoreBmp(1, 1, 16, "", std::string(4, '\0')));
   std::string pastEnd = good;
   pastEnd.replace(10, 4, Le32(uint32_t(good.size() + 1)));
   ExpectBmpRefused("pixel offset past the end", pastEnd);
@@ -467,14 +572,96 @@ TEST(PictureLoaderIco, MalformedFilesRaiseTheIconError) {
   }
 }
 
-TEST(PictureLoaderMetafile, IsRefusedWithItsName) {
+TEST(MetafileRasterSize, CoversTheEffectKeepingTheShape) {
+  const struct {
+    const char* what;
+    double width, height;
+    int coverWidth, coverHeight;
+    std::optional<RasterSize> expected;
+  } rows[] = {
+      {"no cover: its own size", 200, 100, 0, 0, RasterSize{200, 100}},
+      {"a screen: the height decides", 200, 100, 1920, 1080, RasterSize{2160, 1080}},
+      {"the zoom's width alone", 100, 200, 6144, 0, RasterSize{6144, 12288}},
+      {"fill then zoom", 200, 100, 6144, 1080, RasterSize{6144, 3072}},
+      {"a large metafile comes down to the cover", 4000, 3000, 1920, 1080, RasterSize{1920, 1440}},
+      {"sizes round up", 3, 3, 10, 10, RasterSize{10, 10}},
+      {"held within a picture's memory", 1, 1, 60000, 60000, RasterSize{11585, 11585}},
+      {"no width", 0, 100, 1920, 1080, std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const auto size = MetafileRasterSize(row.width, row.height, row.coverWidth, row.coverHeight);
+    ASSERT_EQ(size.has_value(), row.expected.has_value()) << row.what;
+    if (!size) continue;
+    EXPECT_EQ(size->width, row.expected->width) << row.what;
+    EXPECT_EQ(size->height, row.expected->height) << row.what;
+  }
+}
+
+std::shared_ptr<const Picture> LoadMetafileBytes(const std::string& name, const std::string& bytes,
+                                                 int coverWidth, int coverHeight) {
   testing::TempDir dir;
-  const auto path = dir.Write("plan été.wmf", "whatever");
-  try {
-    PosixPictureLoader().LoadMetafile(path.string());
-    ADD_FAILURE() << "loaded";
-  } catch (const ProgramError& e) {
-    EXPECT_EQ(e.Message(), "Métafichier non pris en charge : plan été.wmf"_cp);
+  return PosixPictureLoader().LoadMetafile(dir.Write(name, bytes).string(), coverWidth, coverHeight);
+}
+
+TEST(PictureLoaderMetafile, BothKindsAreDrawnAtTheSizeTheEffectNeeds) {
+  const Rgb red{230, 20, 20}, blue{20, 20, 230};
+  const std::vector<testing::MetaRect> halves = {{0, 0, 100, 100, red}, {100, 0, 200, 100, blue}};
+  // 200 x 100 screen pixels either way: 200 units at 96 an inch, or 5292 x 2646 hundredths of mm.
+  const std::string wmf = testing::WmfFile(200, 100, 96, halves);
+  const std::string emf = testing::EmfFile(5292, 2646, 200, 100, halves);
+  // libwmf's box round the drawing takes in half a point of pen all round: 201 x 101.
+  const struct {
+    const char* what;
+    std::string name, bytes;
+    int coverWidth, coverHeight;
+    int width, height;
+    int pixelWidth, pixelHeight;
+  } cases[] = {
+      {"plain metafile, own size", "a.wmf", wmf, 0, 0, 201, 101, 201, 101},
+      {"plain metafile for a full HD screen", "a.wmf", wmf, 1920, 1080, 201, 101, 2150, 1080},
+      {"enhanced metafile, own size", "a.emf", emf, 0, 0, 200, 100, 200, 100},
+      {"enhanced metafile for the zoom", "a.emf", emf, 800, 0, 200, 100, 800, 400},
+      {"the kind is read from the bytes, not the name", "a.wmf", emf, 0, 0, 200, 100, 200, 100},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto p = LoadMetafileBytes(c.name, c.bytes, c.coverWidth, c.coverHeight);
+    EXPECT_EQ(p->width, c.width);
+    EXPECT_EQ(p->height, c.height);
+    ASSERT_EQ(p->pixelWidth, c.pixelWidth);
+    ASSERT_EQ(p->pixelHeight, c.pixelHeight);
+    EXPECT_TRUE(Near(PixelAt(*p, p->pixelWidth / 4, p->pixelHeight / 2), red));
+    EXPECT_TRUE(Near(PixelAt(*p, 3 * p->pixelWidth / 4, p->pixelHeight / 2), blue));
+  }
+}
+
+TEST(PictureLoaderMetafile, WhatIsNotDrawnShowsThePaper) {
+  const auto p = LoadMetafileBytes(
+      "a.emf", testing::EmfFile(5292, 2646, 200, 100, {{0, 0, 100, 100, {20, 200, 20}}}), 0, 0);
+  EXPECT_TRUE(Near(PixelAt(*p, 150, 50), {255, 255, 255}));
+}
+
+TEST(PictureLoaderMetafile, UnreadableFilesRaiseTheMetafileError) {
+  const std::string emf = testing::EmfFile(5292, 2646, 200, 100, {{0, 0, 100, 100, {1, 2, 3}}});
+  std::string noSize = emf;
+  noSize.replace(8, 32, std::string(8, '\0') + std::string(8, '\xFF') + std::string(16, '\0'));  // bounds, frame
+  const struct {
+    const char* what;
+    std::string name, bytes;
+  } cases[] = {
+      {"empty", "e.wmf", ""},
+      {"garbage", "g.wmf", testing::GarbageBytes(3000)},
+      {"enhanced header cut short", "c.emf", emf.substr(0, 60)},
+      {"enhanced metafile without a size", "n.emf", noSize},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      LoadMetafileBytes(c.name, c.bytes, 1920, 1080);
+      ADD_FAILURE() << "loaded";
+    } catch (const ProgramError& e) {
+      EXPECT_EQ(e.Message(), "Métafichier incorrect"_cp);
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "support/test_support.h"
@@ -90,6 +91,26 @@ TEST(PosixFileSystem, WritesReplaceTheFileWholeAndLeaveNoTemporaryBehind) {
   EXPECT_EQ(files, 1);
   EXPECT_NE(f.fs.WriteFile("C:\\missing\\x.txt", "a"), 0);
   EXPECT_NE(f.fs.WriteFile("D:\\x.txt", "a"), 0);
+}
+
+TEST(PosixFileSystem, ReadsAWholeFileIntoTheMemoryItIsGiven) {
+  Fixture f;
+  const std::string bytes(200000, 'r');
+  f.c.Write("Lumivel/records", bytes);
+  std::string memory;
+  std::size_t asked = 0;
+  const auto read = f.fs.ReadFileInto("C:\\lumivel\\RECORDS", [&](std::size_t size) {
+    asked = size;
+    memory.assign(size, '\0');
+    return memory.data();
+  });
+  ASSERT_TRUE(read);
+  EXPECT_EQ(*read, bytes.size());
+  EXPECT_EQ(asked, bytes.size());
+  EXPECT_EQ(memory, bytes);
+  int error = 0;
+  EXPECT_FALSE(f.fs.ReadFileInto("C:\\missing", [](std::size_t) { return nullptr; }, &error));
+  EXPECT_EQ(error, ENOENT);
 }
 
 TEST(PosixFileSystem, MoveRefusesAnExistingTarget) {

@@ -138,7 +138,7 @@ TEST(Captions, EveryVisibleCaptionOfThePanelsFitsItsControl) {
       "/s", {PanelOpen, fillCaptions, layout("moins d'options"), measure("compact panel"), layout("options"),
              measure("full panel"), Click("Button_param_avancer"), measure("advanced panels"),
              Click("SpeedButton2"), measure("renaming panel"), [](WatchedToolkit& toolkit) {
-               QTest::keyRelease(toolkit.Window(), Qt::Key_Escape);
+               QTest::keyClick(toolkit.Window(), Qt::Key_Escape);
                return true;
              }});
   EXPECT_FALSE(run.timedOut);

@@ -46,7 +46,7 @@ TEST(ProgramWithQtView, ComesUpFullScreenWithTheModelsControlsAndQuitsOnEsc) {
                if (!version || !version->isVisible() || version->text() != "Lumivel 3.8") {
                  mismatches.push_back("Label11 does not show the version");
                }
-               QTest::keyRelease(window, Qt::Key_Escape);
+               QTest::keyClick(window, Qt::Key_Escape);
                return true;
              }});
   EXPECT_FALSE(run.timedOut);
@@ -67,7 +67,7 @@ TEST(ProgramWithQtView, EscTypedInAnEditBoxStaysInItUntilTheFocusMovesOn) {
                return toolkit.binding.controls->Focused() == &Find(toolkit, "Edit_contient");
              },
              [](WatchedToolkit& toolkit) {
-               QTest::keyRelease(toolkit.WidgetOf(Find(toolkit, "Edit_contient")), Qt::Key_Escape);
+               QTest::keyClick(toolkit.WidgetOf(Find(toolkit, "Edit_contient")), Qt::Key_Escape);
                return true;
              },
              [](WatchedToolkit& toolkit) {
@@ -78,7 +78,7 @@ TEST(ProgramWithQtView, EscTypedInAnEditBoxStaysInItUntilTheFocusMovesOn) {
                return true;
              },
              [](WatchedToolkit& toolkit) {
-               QTest::keyRelease(toolkit.Window(), Qt::Key_Q);
+               QTest::keyClick(toolkit.Window(), Qt::Key_Q);
                return true;
              }});
   EXPECT_FALSE(run.timedOut);

@@ -9,6 +9,7 @@
 #include "platform/qt/file_filter.h"
 #include "platform/qt/key_codes.h"
 #include "platform/qt/picture_images.h"
+#include "support/picture_factory.h"
 
 namespace lumivel {
 namespace {
@@ -118,38 +119,46 @@ TEST(VisibleSlice, NothingWhenNoPartShows) {
   EXPECT_FALSE(VisibleSlice(QRect(0, 0, 100, 100), screen, QSize())) << "no pixels";
 }
 
-TEST(PictureImages, SamplesFromACopyAtMostTwiceTheDrawnSize) {
+TEST(PictureImages, DrawsFromThePixelsThemselvesUnlessAStillPictureWouldSkipSome) {
   auto picture = std::make_shared<Picture>();
   picture->width = picture->pixelWidth = 1600;
   picture->height = picture->pixelHeight = 1200;
-  picture->rgb.assign(size_t{1600} * 1200 * 3, 128);
-  PictureImages images;
-  images.Hold(picture);
+  picture->pixels = testing::Rgb32Pixels(std::vector<uint8_t>(size_t{1600} * 1200 * 3, 128));
+  const QSize window(1920, 1080);
   const struct {
     const char* what;
     QSize drawn;
-    QSize image;
+    QSize window;
+    bool fromThePixels;
   } rows[] = {
-      {"drawn larger than the pixels: the pixels", QSize(3200, 2400), QSize(1600, 1200)},
-      {"drawn at the pixels' size", QSize(1600, 1200), QSize(1600, 1200)},
-      {"drawn a little smaller", QSize(1000, 750), QSize(1600, 1200)},
-      {"drawn at half", QSize(800, 600), QSize(800, 600)},
-      {"drawn at a third", QSize(533, 400), QSize(800, 600)},
-      {"drawn at a tenth", QSize(160, 120), QSize(200, 150)},
+      {"drawn larger than the pixels", QSize(3200, 2400), window, true},
+      {"drawn at the pixels' size", QSize(1600, 1200), window, true},
+      {"drawn at half: every pixel still counts", QSize(800, 600), window, true},
+      {"drawn at a third, whole on the screen", QSize(533, 400), window, false},
+      {"drawn at a tenth", QSize(160, 120), window, false},
+      {"drawn at a third, larger than the window: a zoom pass", QSize(533, 400), QSize(500, 300), true},
   };
-  for (const auto& row : rows) EXPECT_EQ(images.ForDrawnSize(row.drawn).size(), row.image) << row.what;
+  PictureImages images;
+  images.Hold(picture);
+  for (const auto& row : rows) {
+    const QImage& image = images.ForDrawnSize(row.drawn, row.window);
+    EXPECT_EQ(image.constBits() == reinterpret_cast<const uchar*>(picture->pixels.data()), row.fromThePixels)
+        << row.what;
+    EXPECT_EQ(image.size(), row.fromThePixels ? QSize(1600, 1200) : row.drawn) << row.what;
+    EXPECT_EQ(image.pixel(image.width() / 2, image.height() / 2), qRgb(128, 128, 128)) << row.what;
+  }
 }
 
 TEST(PictureImages, HoldsNothingDrawableForAnEmptyOrShortPicture) {
   PictureImages images;
   images.Hold(std::make_shared<Picture>());
-  EXPECT_TRUE(images.ForDrawnSize(QSize(100, 100)).isNull()) << "0 x 0";
+  EXPECT_TRUE(images.ForDrawnSize(QSize(100, 100), QSize(1920, 1080)).isNull()) << "0 x 0";
   auto shortPicture = std::make_shared<Picture>();
   shortPicture->width = shortPicture->pixelWidth = 10;
   shortPicture->height = shortPicture->pixelHeight = 10;
-  shortPicture->rgb.assign(10 * 9 * 3, 0);
+  shortPicture->pixels = PixelBuffer(10 * 9);
   images.Hold(shortPicture);
-  EXPECT_TRUE(images.ForDrawnSize(QSize(100, 100)).isNull()) << "fewer bytes than its size";
+  EXPECT_TRUE(images.ForDrawnSize(QSize(100, 100), QSize(1920, 1080)).isNull()) << "fewer pixels than its size";
 }
 
 }  // namespace

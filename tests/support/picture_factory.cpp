@@ -2,6 +2,7 @@
 
 #include <turbojpeg.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
@@ -45,8 +46,30 @@ std::vector<uint8_t> QuadrantPixels(int width, int height) {
 }
 
 Rgb PixelAt(const Picture& picture, int x, int y) {
-  const size_t at = (size_t(y) * size_t(picture.pixelWidth) + size_t(x)) * 3;
-  return {picture.rgb.at(at), picture.rgb.at(at + 1), picture.rgb.at(at + 2)};
+  const size_t at = size_t(y) * size_t(picture.pixelWidth) + size_t(x);
+  if (x < 0 || y < 0 || x >= picture.pixelWidth || at >= picture.pixels.size()) {
+    throw std::out_of_range("pixel outside the picture");
+  }
+  const uint32_t word = picture.pixels.data()[at];
+  return {uint8_t(word >> 16), uint8_t(word >> 8), uint8_t(word)};
+}
+
+PixelBuffer Rgb32Pixels(const std::vector<uint8_t>& rgb) {
+  PixelBuffer pixels(rgb.size() / 3);
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    pixels.data()[i] = Rgb32(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]);
+  }
+  return pixels;
+}
+
+std::vector<uint8_t> RgbBytes(const Picture& picture) {
+  std::vector<uint8_t> rgb;
+  rgb.reserve(picture.pixels.size() * 3);
+  for (size_t i = 0; i < picture.pixels.size(); ++i) {
+    const uint32_t word = picture.pixels.data()[i];
+    rgb.insert(rgb.end(), {uint8_t(word >> 16), uint8_t(word >> 8), uint8_t(word)});
+  }
+  return rgb;
 }
 
 bool Near(Rgb a, Rgb b, int tolerance) {
@@ -219,6 +242,85 @@ std::string IconBitmap(int width, int height, int bitCount, const std::vector<ui
   PutLe(header, uint32_t(bitCount), 2);
   header.resize(40, '\0');
   return header + colours + bits;
+}
+
+namespace {
+
+// One plain metafile record: its size in 16-bit words, its function, its 16-bit parameters.
+std::string WmfRecord(uint16_t function, const std::vector<int>& parameters) {
+  std::string record;
+  PutLe(record, 3 + parameters.size(), 4);
+  PutLe(record, function, 2);
+  for (int p : parameters) PutLe(record, uint16_t(p), 2);
+  return record;
+}
+
+uint32_t ColorRef(Rgb c) { return uint32_t{c.r} | uint32_t{c.g} << 8 | uint32_t{c.b} << 16; }
+
+}  // namespace
+
+std::string WmfFile(int width, int height, int unitsPerInch, const std::vector<MetaRect>& rects) {
+  std::vector<std::string> records = {WmfRecord(0x020B, {0, 0}),             // SETWINDOWORG y, x
+                                      WmfRecord(0x020C, {height, width}),    // SETWINDOWEXT y, x
+                                      WmfRecord(0x02FA, {5, 0, 0, 0, 0}),    // CREATEPENINDIRECT null
+                                      WmfRecord(0x012D, {0})};               // SELECTOBJECT
+  int object = 1;
+  for (const MetaRect& r : rects) {
+    const uint32_t colour = ColorRef(r.colour);
+    records.push_back(WmfRecord(0x02FC, {0, int(colour & 0xFFFF), int(colour >> 16), 0}));  // solid brush
+    records.push_back(WmfRecord(0x012D, {object++}));
+    records.push_back(WmfRecord(0x041B, {r.bottom, r.right, r.top, r.left}));  // RECTANGLE
+  }
+  records.push_back(WmfRecord(0x0000, {}));  // EOF
+  std::string body;
+  size_t largest = 0;
+  for (const auto& r : records) {
+    body += r;
+    largest = std::max(largest, r.size() / 2);
+  }
+  std::string placeable;
+  PutLe(placeable, 0x9AC6CDD7, 4);
+  PutLe(placeable, 0, 2);
+  for (int v : {0, 0, width, height}) PutLe(placeable, uint16_t(v), 2);
+  PutLe(placeable, uint16_t(unitsPerInch), 2);
+  PutLe(placeable, 0, 4);
+  uint16_t checksum = 0;
+  for (size_t i = 0; i < 10; ++i) checksum ^= uint16_t(uint8_t(placeable[2 * i]) | uint8_t(placeable[2 * i + 1]) << 8);
+  PutLe(placeable, checksum, 2);
+  std::string header;
+  PutLe(header, 1, 2);       // kept in a file
+  PutLe(header, 9, 2);       // header words
+  PutLe(header, 0x0300, 2);  // version
+  PutLe(header, (18 + body.size()) / 2, 4);
+  PutLe(header, uint16_t(object), 2);
+  PutLe(header, largest, 4);
+  PutLe(header, 0, 2);
+  return placeable + header + body;
+}
+
+std::string EmfFile(int frameWidth, int frameHeight, int boundsWidth, int boundsHeight,
+                    const std::vector<MetaRect>& rects) {
+  const auto record = [](uint32_t type, const std::vector<int64_t>& fields) {
+    std::string r;
+    PutLe(r, type, 4);
+    PutLe(r, 8 + 4 * fields.size(), 4);
+    for (int64_t f : fields) PutLe(r, uint32_t(f), 4);
+    return r;
+  };
+  std::string body = record(37, {0x80000008});  // SELECTOBJECT the stock null pen
+  uint32_t object = 1;
+  for (const MetaRect& r : rects) {
+    body += record(39, {object, 0, ColorRef(r.colour), 0});  // CREATEBRUSHINDIRECT solid
+    body += record(37, {object++});
+    body += record(43, {r.left, r.top, r.right - 1, r.bottom - 1});  // RECTANGLE, inclusive
+  }
+  body += record(14, {0, 16, 20});  // EOF
+  const size_t records = 2 + 3 * rects.size() + 1;
+  std::string header = record(1, {0, 0, boundsWidth - 1, boundsHeight - 1, 0, 0, frameWidth, frameHeight,
+                                  0x464D4520, 0x10000, int64_t(88 + body.size()), int64_t(records),
+                                  int64_t(object) /* handles, then a reserved word */, 0, 0, 0,
+                                  1920, 1080, 508, 286});
+  return header + body;
 }
 
 std::string GarbageBytes(size_t count) {

@@ -25,6 +25,9 @@ std::vector<uint8_t> QuadrantPixels(int width, int height);  // RGB, rows top to
 
 // The pixel at (x, y) of a decoded picture.
 Rgb PixelAt(const Picture& picture, int x, int y);
+// Pixels as a decoder leaves them, from RGB bytes (rows top to bottom); and back.
+PixelBuffer Rgb32Pixels(const std::vector<uint8_t>& rgb);
+std::vector<uint8_t> RgbBytes(const Picture& picture);
 // Whether two colours differ by at most tolerance in each channel (JPEG is lossy).
 bool Near(Rgb a, Rgb b, int tolerance = 30);
 
@@ -84,6 +87,19 @@ std::string IcoFile(const std::vector<IconImage>& images);
 // true where the background shows.
 std::string IconBitmap(int width, int height, int bitCount, const std::vector<uint8_t>& rgb,
                        const std::vector<uint8_t>& alpha, const std::vector<bool>& mask);
+
+// A filled rectangle of a metafile, in its own units; the right and bottom edges are outside.
+struct MetaRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  Rgb colour;
+};
+// A plain metafile with a placeable header: width x height units, unitsPerInch of them an inch,
+// the rectangles filled without outline.
+std::string WmfFile(int width, int height, int unitsPerInch, const std::vector<MetaRect>& rects);
+// An enhanced metafile whose frame is frameWidth x frameHeight hundredths of a millimetre and whose
+// bounds are boundsWidth x boundsHeight device pixels, the rectangles filled without outline.
+std::string EmfFile(int frameWidth, int frameHeight, int boundsWidth, int boundsHeight,
+                    const std::vector<MetaRect>& rects);
 
 // Bytes that no loader should take for a picture.
 std::string GarbageBytes(size_t count);

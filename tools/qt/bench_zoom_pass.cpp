@@ -31,13 +31,13 @@ std::shared_ptr<const lumivel::Picture> CameraSizedPicture() {
   auto picture = std::make_shared<lumivel::Picture>();
   picture->width = picture->pixelWidth = kPictureWidth;
   picture->height = picture->pixelHeight = kPictureHeight;
-  picture->rgb.resize(size_t{kPictureWidth} * kPictureHeight * 3);
-  uint8_t* p = picture->rgb.data();
+  picture->pixels = lumivel::PixelBuffer(size_t{kPictureWidth} * kPictureHeight);
+  uint32_t* p = picture->pixels.data();
   for (int y = 0; y < kPictureHeight; ++y) {
     for (int x = 0; x < kPictureWidth; ++x) {
-      *p++ = static_cast<uint8_t>(x * 255 / kPictureWidth);
-      *p++ = static_cast<uint8_t>(y * 255 / kPictureHeight);
-      *p++ = static_cast<uint8_t>(((x / 200) + (y / 200)) % 2 ? 200 : 60);
+      *p++ = lumivel::Rgb32(static_cast<uint8_t>(x * 255 / kPictureWidth),
+                            static_cast<uint8_t>(y * 255 / kPictureHeight),
+                            static_cast<uint8_t>(((x / 200) + (y / 200)) % 2 ? 200 : 60));
     }
   }
   return picture;

@@ -54,7 +54,7 @@ std::optional<Picture> DecodeIco(std::span<const uint8_t> file) {
     return std::nullopt;
 
   const auto info = ReadDibInfo(image);
-  if (!info || info->height < 0) return std::nullopt;
+  if (!info || info->height < 0 || info->runLength) return std::nullopt;
   const int rows = info->height / 2;
   if (rows <= 0) return std::nullopt;
   const auto colours = image.subspan(info->bytesBeforePixels);
@@ -74,12 +74,13 @@ std::optional<Picture> DecodeIco(std::span<const uint8_t> file) {
   for (size_t y = 0; y < size_t(rows); ++y) {
     const uint8_t* maskRow = maskData.data() + (size_t(rows) - 1 - y) * maskRowBytes;
     for (size_t x = 0; x < width; ++x) {
-      uint8_t* px = picture->rgb.data() + (y * width + x) * 3;
+      uint32_t& px = picture->pixels.data()[y * width + x];
       if (usesAlpha) {
         const unsigned a = alpha[y * width + x];
-        for (int c = 0; c < 3; ++c) px[c] = static_cast<uint8_t>((px[c] * a + 127) / 255);
+        const auto over = [a](uint32_t c) { return static_cast<uint8_t>(((c & 0xFF) * a + 127) / 255); };
+        px = Rgb32(over(px >> 16), over(px >> 8), over(px));
       } else if (maskRow[x / 8] & (0x80 >> (x % 8))) {
-        px[0] = px[1] = px[2] = 0;
+        px = Rgb32(0, 0, 0);
       }
     }
   }

@@ -1,25 +1,24 @@
 #pragma once
 // Pictures on Linux: JPEG through libjpeg-turbo with DCT scaling and the EXIF orientation read by
-// libexif; bitmaps and icons through our own decoders; metafiles are refused.
-#include <cstdint>
-#include <optional>
-#include <span>
-
+// libexif; bitmaps and icons through our own decoders; metafiles through libwmf, libemf2svg and
+// librsvg.
 #include "platform/picture.h"
+#include "platform/posix/jpeg_ahead.h"
 
 namespace lumivel {
-
-// A JPEG file's bytes decoded upright at the smallest fast scale covering the cover size; nothing
-// when it cannot be decoded or would need more memory than a picture may take.
-std::optional<Picture> DecodeJpeg(std::span<const uint8_t> file, int coverWidth, int coverHeight);
 
 class PosixPictureLoader : public PictureLoader {
  public:
   std::shared_ptr<const Picture> LoadJpeg(const std::string& hostPath, int coverWidth,
                                           int coverHeight) override;
+  void DecodeAhead(const std::string& hostPath, int coverWidth, int coverHeight) override;
   std::shared_ptr<const Picture> LoadBmp(const std::string& hostPath) override;
   std::shared_ptr<const Picture> LoadIco(const std::string& hostPath) override;
-  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath) override;
+  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath, int coverWidth,
+                                              int coverHeight) override;
+
+ private:
+  JpegAhead ahead_;
 };
 
 }  // namespace lumivel

@@ -239,6 +239,38 @@ std::optional<std::string> PosixFileSystem::ReadFile(const Text& path, int* erro
   return bytes;
 }
 
+std::optional<std::size_t> PosixFileSystem::ReadFileInto(
+    const Text& path, const std::function<char*(std::size_t)>& place, int* error) const {
+  std::string host = ToHost(path);
+  auto fail = [&](int e) -> std::optional<std::size_t> {
+    if (error) *error = e;
+    return std::nullopt;
+  };
+  if (host.empty()) return fail(ENOENT);
+  const int fd = open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail(errno);
+  struct Closer {
+    int fd;
+    ~Closer() { close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (fstat(fd, &st) != 0) return fail(errno);
+  const std::size_t size = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) : 0;
+  char* to = place(size);
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t n = read(fd, to + done, size - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return fail(errno);
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  if (error) *error = 0;
+  return done;
+}
+
 int PosixFileSystem::WriteFile(const Text& path, std::string_view bytes) {
   std::string host = ToHost(path);
   if (host.empty()) return ENOENT;

@@ -17,6 +17,9 @@ class PosixFileSystem : public FileSystem {
   int64_t FileSize(const Text& path) const override;
   std::optional<LocalDateTime> ModificationTime(const Text& path) const override;
   std::optional<std::string> ReadFile(const Text& path, int* error = nullptr) const override;
+  std::optional<std::size_t> ReadFileInto(const Text& path,
+                                          const std::function<char*(std::size_t)>& place,
+                                          int* error = nullptr) const override;
   int WriteFile(const Text& path, std::string_view bytes) override;
   bool DeleteFile(const Text& path) override;
   bool CreateDirectory(const Text& path) override;

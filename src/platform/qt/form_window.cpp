@@ -49,7 +49,9 @@ void FormWindow::paintEvent(QPaintEvent* event) {
   for (const auto& shown : pictures_) {
     if (shown->bounds.isEmpty()) continue;
     // Sampled for the screen's own pixels, two a unit each way on a high-density screen.
-    const QImage& image = shown->images.ForDrawnSize((QSizeF(shown->bounds.size()) * devicePixelRatioF()).toSize());
+    const qreal ratio = devicePixelRatioF();
+    const QImage& image = shown->images.ForDrawnSize((QSizeF(shown->bounds.size()) * ratio).toSize(),
+                                                     (QSizeF(size()) * ratio).toSize());
     if (image.isNull()) continue;
     background -= shown->bounds.intersected(clip);
     drawn.emplace_back(shown->bounds, &image);

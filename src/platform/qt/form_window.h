@@ -1,6 +1,6 @@
 #pragma once
 // The window of a form. It paints the form's colour and, over it, its picture controls: only the
-// part of each picture's bounds that shows, sampled from pixels converted once per picture, so a
+// part of each picture's bounds that shows, sampled from the decoded pixels themselves, so a
 // picture zoomed to several screens wide still costs one screen-sized draw. The other controls are
 // child widgets on top.
 #include <QRect>

@@ -1,5 +1,7 @@
 #include "platform/qt/picture_images.h"
 
+#include <utility>
+
 namespace lumivel {
 
 std::optional<PictureSlice> VisibleSlice(const QRect& bounds, const QRect& clip, const QSize& pixels) {
@@ -16,32 +18,31 @@ std::optional<PictureSlice> VisibleSlice(const QRect& bounds, const QRect& clip,
 void PictureImages::Hold(std::shared_ptr<const Picture> picture) {
   if (picture == picture_) return;
   picture_ = std::move(picture);
-  levels_.clear();
+  filtered_ = QImage();
+  pixels_ = QImage();
+  if (!picture_ || picture_->pixelWidth <= 0 || picture_->pixelHeight <= 0 ||
+      picture_->pixels.size() / static_cast<size_t>(picture_->pixelWidth) <
+          static_cast<size_t>(picture_->pixelHeight)) {
+    return;
+  }
+  // Read-only: the image draws from the picture's memory, which the picture keeps alive.
+  pixels_ = QImage(reinterpret_cast<const uchar*>(picture_->pixels.data()), picture_->pixelWidth,
+                   picture_->pixelHeight, picture_->pixelWidth * 4, QImage::Format_RGB32);
 }
 
-const QImage& PictureImages::ForDrawnSize(const QSize& drawn) {
-  static const QImage kNone;
-  if (!picture_ || picture_->pixelWidth <= 0 || picture_->pixelHeight <= 0 ||
-      picture_->rgb.size() / 3 / static_cast<size_t>(picture_->pixelWidth) <
-          static_cast<size_t>(picture_->pixelHeight)) {
-    return kNone;
+const QImage& PictureImages::ForDrawnSize(const QSize& drawn, const QSize& window) {
+  // Smooth drawing samples 2 x 2 pixels for each one drawn: below half size it skips pixels.
+  const bool skipsPixels =
+      pixels_.width() > 2 * drawn.width() || pixels_.height() > 2 * drawn.height();
+  const bool whole = drawn.width() <= window.width() && drawn.height() <= window.height();
+  if (pixels_.isNull() || drawn.isEmpty() || !skipsPixels || !whole) {
+    filtered_ = QImage();
+    return pixels_;
   }
-  if (levels_.empty()) {
-    const QImage rgb(picture_->rgb.data(), picture_->pixelWidth, picture_->pixelHeight,
-                     picture_->pixelWidth * 3, QImage::Format_RGB888);
-    // The raster engine scales 32-bit pixels directly; 24-bit ones it would convert at every draw.
-    levels_.push_back(rgb.convertToFormat(QImage::Format_RGB32));
+  if (filtered_.size() != drawn) {
+    filtered_ = pixels_.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
-  size_t level = 0;
-  for (;;) {
-    const QSize half = levels_[level].size() / 2;
-    if (half.width() < drawn.width() || half.height() < drawn.height() || half.isEmpty()) break;
-    if (level + 1 == levels_.size()) {
-      levels_.push_back(levels_[level].scaled(half, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    }
-    ++level;
-  }
-  return levels_[level];
+  return filtered_;
 }
 
 }  // namespace lumivel

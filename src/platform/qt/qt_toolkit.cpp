@@ -127,7 +127,11 @@ int QtToolkit::RunModal(QDialog& dialog, const char* what) {
       snapshots_->Save(picture, what);
     });
   }
-  return dialog.exec();
+  const int result = dialog.exec();
+  // The keyboard comes back to the window, not to wherever the window system puts it when the
+  // box goes.
+  if (view_ && !windowGone_) view_->Window()->activateWindow();
+  return result;
 }
 
 void QtToolkit::ShowMessage(const Text& text) {

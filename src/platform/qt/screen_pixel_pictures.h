@@ -14,13 +14,14 @@ class ScreenPixelPictures : public PictureLoader {
 
   // The cover asked for, in units, grown to the screen's pixels.
   std::shared_ptr<const Picture> LoadJpeg(const std::string& hostPath, int coverWidth, int coverHeight) override;
+  void DecodeAhead(const std::string& hostPath, int coverWidth, int coverHeight) override;
+  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath, int coverWidth,
+                                              int coverHeight) override;
   std::shared_ptr<const Picture> LoadBmp(const std::string& hostPath) override { return loader_.LoadBmp(hostPath); }
   std::shared_ptr<const Picture> LoadIco(const std::string& hostPath) override { return loader_.LoadIco(hostPath); }
-  std::shared_ptr<const Picture> LoadMetafile(const std::string& hostPath) override {
-    return loader_.LoadMetafile(hostPath);
-  }
 
  private:
+  int InPixels(int units) const;
   PictureLoader& loader_;
   double pixelRatio_;
 };

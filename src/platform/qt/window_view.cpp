@@ -237,7 +237,10 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
       return Ours(watched) && KeyReleased(static_cast<QKeyEvent*>(event));
     case QEvent::KeyPress:
-      if (Ours(watched)) KeyPressed(watched, static_cast<QKeyEvent*>(event));
+      if (Ours(watched)) {
+        pressed_.insert(static_cast<QKeyEvent*>(event)->key());
+        KeyPressed(watched, static_cast<QKeyEvent*>(event));
+      }
       return false;
     case QEvent::MouseButtonPress:
       if (Ours(watched)) MousePressed(watched);
@@ -253,6 +256,9 @@ bool WindowView::KeyReleased(QKeyEvent* event) {
   if (!binding_.keyUp) return false;
   // A held key repeats its presses; Windows reports a single release at the end.
   if (event->isAutoRepeat()) return true;
+  // A key pressed in a box or dialog that it closed (Esc, Enter) is released over the window: the
+  // key was the box's.
+  if (pressed_.erase(event->key()) == 0) return true;
   const int code = WindowsKeyCode(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
   if (code == 0) return true;
   const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);

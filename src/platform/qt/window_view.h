@@ -83,6 +83,7 @@ class WindowView : public QObject, public ControlObserver {
   std::vector<Entry*> dirty_;
   std::vector<Entry*> waiting_;
   std::unordered_set<const Control*> unbuilt_;
+  std::unordered_set<int> pressed_;  // Qt keys pressed over the window and not yet released
   bool formDirty_ = true;
   QTimer timer_;
 };
