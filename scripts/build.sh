@@ -8,5 +8,12 @@ preset="${1:-dev}"
 shift || true
 bash "$here/scripts/install-deps.sh"
 cd "$here"
-cmake --preset "$preset" >/dev/null
+configure() {
+  local out
+  out="$(cmake --preset "$preset" 2>&1)" || { echo "$out" >&2; return 1; }
+  # A folder configured before with another compiler gets a new cache, without the preset's
+  # values: a second configure puts them in.
+  if grep -q "cache to be deleted" <<< "$out"; then cmake --preset "$preset" >/dev/null; fi
+}
+configure
 cmake --build --preset "$preset" -j "$(nproc)" "$@"
