@@ -11,8 +11,8 @@
 #include "app/toolkit.h"
 #include "platform/file_system.h"
 #include "platform/posix/termination_signals.h"
-#include "platform/qt/snapshot_writer.h"
 #include "platform/qt/saver_host.h"
+#include "platform/qt/snapshot_writer.h"
 #include "platform/qt/window_view.h"
 
 class QDeadlineTimer;

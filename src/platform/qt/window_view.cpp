@@ -5,7 +5,6 @@
 #include <QWindow>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QWindow>
 #include <algorithm>
 
 #include "platform/qt/key_codes.h"
