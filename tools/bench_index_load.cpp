@@ -24,12 +24,13 @@
 #include <vector>
 
 #include "app/tdiapo.h"
+#include "headless/fake_services.h"
+#include "headless/headless_toolkit.h"
 #include "index/image_index.h"
-#include "platform/headless/fake_services.h"
-#include "platform/headless/headless_toolkit.h"
-#include "platform/posix/picture_loader.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_launcher.h"
+#include "posix/own_files.h"
+#include "posix/picture_loader.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_launcher.h"
 #include "show/random_source.h"
 #include "util/text_lines.h"
 
@@ -78,7 +79,7 @@ struct Window {
         saver(toolkit),
         realLauncher(files),
         launcher(realLauncher, toolkit),
-        services{files, clock, random, pictures, sound, saver, launcher},
+        services{files, clock, random, pictures, sound, saver, launcher, ownFiles},
         diapo(app, services, toolkit, "/s") {
     toolkit.SetApplication(&app);
   }
@@ -95,6 +96,7 @@ struct Window {
   lumivel::PosixLauncher realLauncher;
   lumivel::RecordingLauncher launcher;
   lumivel::UniformRandomSource random;
+  lumivel::PosixOwnFiles ownFiles;
   lumivel::Services services;
   lumivel::Tdiapo diapo;
 };

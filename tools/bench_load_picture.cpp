@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/picture_loader.h"
+#include "posix/picture_loader.h"
 #include "support/picture_factory.h"
 
 extern char** environ;

@@ -29,12 +29,13 @@
 #include <vector>
 
 #include "app/tdiapo.h"
-#include "platform/headless/fake_services.h"
-#include "platform/headless/headless_toolkit.h"
-#include "platform/posix/picture_loader.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_launcher.h"
-#include "platform/posix/system_clock.h"
+#include "headless/fake_services.h"
+#include "headless/headless_toolkit.h"
+#include "posix/own_files.h"
+#include "posix/picture_loader.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_launcher.h"
+#include "posix/system_clock.h"
 #include "show/random_source.h"
 
 extern char** environ;
@@ -144,7 +145,7 @@ struct Walker {
         saver(toolkit),
         realLauncher(files),
         launcher(realLauncher, toolkit),
-        services{files, clock ? *clock : scriptedClock, random, pictures, sound, saver, launcher},
+        services{files, clock ? *clock : scriptedClock, random, pictures, sound, saver, launcher, ownFiles},
         diapo(app, services, toolkit, "/s") {
     using namespace lumivel;
     using namespace literals;
@@ -203,6 +204,7 @@ struct Walker {
   lumivel::PosixLauncher realLauncher;
   lumivel::RecordingLauncher launcher;
   lumivel::UniformRandomSource random;
+  lumivel::PosixOwnFiles ownFiles;
   lumivel::Services services;
   lumivel::Tdiapo diapo;
   int32_t entriesPerWalk = 0;

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "app/application.h"
 #include "app/tdiapo.h"
+#include "ui/application.h"
 
 namespace lumivel {
 

@@ -1,6 +1,7 @@
 // Creation and activation of the main window: the start-up order every later step relies on.
 #include "app/run_mode.h"
 #include "app/tdiapo.h"
+#include "services/data_paths.h"
 #include "settings/param_list.h"
 
 namespace lumivel {

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: its controls with their design values, the program's shared state, and every
 // operation and handler. The operations of each subsystem are defined in that subsystem's folder
-// (the walk in src/index/, the show in src/show/, ...); this header is the form.
+// of app/ (the walk in app/index/, the show in app/show/, ...), beside the subsystem's pure rules
+// in src/index/, src/show/, ...; this header is the form.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -10,42 +11,17 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/application.h"
-#include "app/controls.h"
 #include "index/image_index.h"
 #include "index/walk_filters.h"
-#include "platform/file_system.h"
-#include "platform/picture.h"
-#include "platform/services.h"
+#include "services/file_system.h"
+#include "services/picture.h"
+#include "services/services.h"
 #include "show/effect_geometry.h"
 #include "show/picker.h"
+#include "ui/application.h"
+#include "ui/controls.h"
 
 namespace lumivel {
-
-struct Services {
-  FileSystem& fs;
-  Clock& clock;
-  RandomSource& random;
-  PictureLoader& pictures;
-  Sound& sound;
-  ScreenSaverSettings& saver;
-  Launcher& launcher;
-};
-
-// Data files, all in the data folder.
-namespace paths {
-extern const char* const kDataDir;          // C:\Lumivel
-extern const char* const kParamFile;        // C:\lumivel\lumivel_var.prm
-extern const char* const kParamBackupFile;  // C:\lumivel\lumivel_var.prm.bak
-extern const char* const kRootsFile;        // C:\lumivel\lumivel.rep
-extern const char* const kRootFlagsFile;    // C:\lumivel\lumivel.repflag
-extern const char* const kHistoryFile;      // C:\lumivel\img_affichees.lst
-extern const char* const kQueueFile;        // C:\lumivel\image_rep_crt.txt
-extern const char* const kRecordFile;       // C:\Lumivel\toutes_img._nf
-extern const char* const kDirectoryFile;    // C:\Lumivel\toutes_img_ListBox_rep.dat
-extern const char* const kMarkerFile;       // C:\Lumivel\effacez_moi_pour_reinitialiser.___
-extern const char* const kExclusionFile;    // C:\Lumivel\Lumivel_exclusion.txt
-}  // namespace paths
 
 class Tdiapo {
  public:
@@ -58,14 +34,14 @@ class Tdiapo {
   ControlSet& Controls() { return controls_; }
   Application& App() { return app_; }
 
-  // ---- Entry and start-up (src/app/startup.cpp) ----
+  // ---- Entry and start-up (app/startup.cpp) ----
   void FormCreate();
   void FormActivate();
   void FormDestroy();
   void FormClick() {}
   void FormMouseMove() {}
 
-  // ---- Keyboard, mouse and quitting (src/app/keys_mouse_quit.cpp) ----
+  // ---- Keyboard, mouse and quitting (app/shell/keys_mouse_quit.cpp) ----
   void FormKeyUp(Control* sender, int key, bool shift);
   void Timer1Timer();
   void Button_quitClick();
@@ -74,11 +50,11 @@ class Tdiapo {
   // The quit procedure when the window system or the system ends the program.
   void QuitOnSystemRequest();
 
-  // ---- Screen-saver delay (src/app/screen_saver_panel.cpp) ----
+  // ---- Screen-saver delay (app/shell/screen_saver_panel.cpp) ----
   void ReadScreenSaverState();
   void ButtonValidationDelaiClick();
 
-  // ---- Settings (src/settings/) ----
+  // ---- Settings (app/settings/) ----
   void LoadSettings();
   void SaveSettings();
   void ResetAndQuit();
@@ -89,7 +65,7 @@ class Tdiapo {
   void Button_close_paramClick();
   void SpeedButton_valider_filtreClick();
 
-  // ---- Picture index (src/index/) ----
+  // ---- Picture index (app/index/) ----
   void PrepareIndex();
   void SaveIndex();
   void LoadIndex();
@@ -111,7 +87,7 @@ class Tdiapo {
   void MarkResetNeeded();
   void ClearResetMark();
 
-  // ---- The show (src/show/) ----
+  // ---- The show (app/show/) ----
   void RunShow();
   void ResumeFromHistory();
   void Button_retourClick();
@@ -132,7 +108,7 @@ class Tdiapo {
   // Sets the title line over the picture.
   void ShowTitle(const Text& caption);
 
-  // ---- Dates in directory names (src/dates/) ----
+  // ---- Dates in directory names (app/dates/) ----
   void ShowYearMonth();
   void CheckBox_af_anClick();
   void RadioGroup_filtre_dateClick();
@@ -143,7 +119,7 @@ class Tdiapo {
   void Edit_contientKeyDown(int key);
   void Edit_ne_contient_pasKeyDown(int key);
 
-  // ---- Tools (src/tools/) ----
+  // ---- Tools (app/tools/) ----
   void Button_album_aClick();
   void Button_album_BClick();
   void SpeedButton_album_AClick();
@@ -212,7 +188,7 @@ class Tdiapo {
   Text RecordPath(int32_t position) const;
   void DateRenameOne(const Text& directory, const Text& oldName, const Text& newName, bool rename,
                      uint16_t& count);
-  // Album copy and list views (src/tools/).
+  // Album copy and list views (app/tools/).
   bool CopyPictureFile(const Text& source, const Text& target);
   void CopyShownPictureToAlbum(const Label& album, const Text& letter);
   void ChooseAlbumDirectory(Label& album);

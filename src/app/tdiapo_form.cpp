@@ -6,20 +6,6 @@ namespace lumivel {
 
 using namespace literals;
 
-namespace paths {
-const char* const kDataDir = "C:\\Lumivel";
-const char* const kParamFile = "C:\\lumivel\\lumivel_var.prm";
-const char* const kParamBackupFile = "C:\\lumivel\\lumivel_var.prm.bak";
-const char* const kRootsFile = "C:\\lumivel\\lumivel.rep";
-const char* const kRootFlagsFile = "C:\\lumivel\\lumivel.repflag";
-const char* const kHistoryFile = "C:\\lumivel\\img_affichees.lst";
-const char* const kQueueFile = "C:\\lumivel\\image_rep_crt.txt";
-const char* const kRecordFile = "C:\\Lumivel\\toutes_img._nf";
-const char* const kDirectoryFile = "C:\\Lumivel\\toutes_img_ListBox_rep.dat";
-const char* const kMarkerFile = "C:\\Lumivel\\effacez_moi_pour_reinitialiser.___";
-const char* const kExclusionFile = "C:\\Lumivel\\Lumivel_exclusion.txt";
-}  // namespace paths
-
 namespace {
 
 void Place(Control& c, int left, int top, int width, int height) { c.SetBounds(left, top, width, height); }

@@ -1,6 +1,6 @@
 #include "app/winparam.h"
 
-#include "platform/ini_profile.h"
+#include "settings/ini_profile.h"
 #include "util/errors.h"
 
 namespace lumivel {

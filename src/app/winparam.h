@@ -1,8 +1,8 @@
 #pragma once
 // The options dialog of the configuration run mode: a text and a colour name kept in an INI file.
-#include "app/application.h"
-#include "app/controls.h"
-#include "platform/file_system.h"
+#include "services/file_system.h"
+#include "ui/application.h"
+#include "ui/controls.h"
 
 namespace lumivel {
 

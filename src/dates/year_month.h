@@ -3,7 +3,7 @@
 // directory, and the summary of the filters in force shown under it.
 #include <functional>
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 #include "util/cp1252.h"
 
 namespace lumivel {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/file_system.h"
+#include "services/file_system.h"
 #include "util/cp1252.h"
 
 namespace lumivel {

@@ -2,8 +2,7 @@
 
 #include <string>
 
-#include "app/controls.h"
-#include "platform/file_system.h"
+#include "services/file_system.h"
 #include "util/errors.h"
 #include "util/int_conversion.h"
 #include "util/text_lines.h"
@@ -12,14 +11,6 @@
 namespace lumivel {
 
 using namespace literals;
-
-namespace {
-
-void Append(ParamList& list, const Text& key, const Text& value) {
-  list.push_back(key + " = " + value);
-}
-
-}  // namespace
 
 void ParamLoad(ParamList& list, const FileSystem& fs, const Text& path) {
   list.clear();
@@ -52,37 +43,12 @@ int32_t ParamReadInt(const ParamList& list, const Text& key, const Text& default
   return StrToInt(ParamReadText(list, key, defaultText));
 }
 
-int32_t ParamReadEditInt(const ParamList& list, const Text& key, const Text& defaultText,
-                         Edit& box) {
-  Text text = ParamReadText(list, key, defaultText);
-  int32_t value = StrToInt(text);
-  box.SetText(text);
-  return value;
-}
-
 bool ParamReadBool(const ParamList& list, const Text& key, const Text& defaultText) {
   return ParamReadText(list, key, defaultText) == "true";
 }
 
-void ParamWriteCheck(ParamList& list, const Text& key, const CheckBox& box) {
-  Append(list, key, box.Checked() ? "true" : "false");
-}
-
-void ParamWriteCaption(ParamList& list, const Text& key, const Control& control) {
-  Append(list, key, control.Caption());
-}
-
 void ParamWriteText(ParamList& list, const Text& key, const Text& text) {
-  Append(list, key, text);
-}
-
-void ParamWriteEditInt(ParamList& list, const Text& key, const Edit& box, int32_t& variable) {
-  variable = StrToInt(box.GetText());
-  Append(list, key, std::to_string(variable));
-}
-
-void ParamWriteRadio(ParamList& list, const Text& key, const RadioGroup& group) {
-  Append(list, key, std::to_string(group.ItemIndex()));
+  list.push_back(key + " = " + text);
 }
 
 }  // namespace lumivel

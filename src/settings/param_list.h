@@ -9,10 +9,6 @@
 namespace lumivel {
 
 class FileSystem;
-class Control;
-class Edit;
-class CheckBox;
-class RadioGroup;
 
 using ParamList = std::vector<Text>;
 
@@ -27,20 +23,10 @@ void ParamSave(const ParamList& list, FileSystem& fs, const Text& path);
 Text ParamReadText(const ParamList& list, const Text& key, const Text& defaultText);
 // The integer readers raise the conversion error naming the text that did not convert.
 int32_t ParamReadInt(const ParamList& list, const Text& key, const Text& defaultText);
-// On success the box shows the looked-up text itself; on failure it is left as it was.
-int32_t ParamReadEditInt(const ParamList& list, const Text& key, const Text& defaultText,
-                         Edit& box);
 // True exactly when the value is "true", case included.
 bool ParamReadBool(const ParamList& list, const Text& key, const Text& defaultText);
 
-void ParamWriteCheck(ParamList& list, const Text& key, const CheckBox& box);
-void ParamWriteCaption(ParamList& list, const Text& key, const Control& control);
+// Appends the line key " = " value.
 void ParamWriteText(ParamList& list, const Text& key, const Text& text);
-// Converts the box's text first: on failure the conversion error is raised, nothing is appended
-// and the variable keeps its value; otherwise the variable takes the number and the line its
-// plain decimal form.
-void ParamWriteEditInt(ParamList& list, const Text& key, const Edit& box, int32_t& variable);
-// The selected item's position from 0, -1 when none is selected.
-void ParamWriteRadio(ParamList& list, const Text& key, const RadioGroup& group);
 
 }  // namespace lumivel

@@ -4,7 +4,7 @@
 #include <limits>
 #include <utility>
 
-#include "platform/services.h"
+#include "services/services.h"
 #include "util/util.h"
 
 namespace lumivel {

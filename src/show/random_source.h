@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "platform/services.h"
+#include "services/services.h"
 
 namespace lumivel {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/services.h"
-#include "app/key_codes.h"
+#include "services/services.h"
 #include "util/cp1252.h"
+#include "util/key_codes.h"
 
 namespace lumivel {
 

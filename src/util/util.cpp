@@ -4,7 +4,6 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/file_system.h"
 #include "util/errors.h"
 #include "util/int_conversion.h"
 
@@ -114,14 +113,6 @@ void StripLetters(Text& text) {
     if (code < 'A' || code > 'z') kept += c;
   }
   text = std::move(kept);
-}
-
-int64_t FileSizeOf(const FileSystem& fs, const Text& path) {
-  int64_t size = fs.FileSize(path);
-  if (size < 0) return -1;
-  // The end position is read as a 32-bit signed number: a file of 2 GiB or more comes out
-  // wrapped, negative from 2 GiB to 4 GiB.
-  return static_cast<int32_t>(static_cast<uint32_t>(size));
 }
 
 void SplitLettersDigits(const Text& text, Text& letters, int32_t& number, MessageSink& messages) {

@@ -8,13 +8,10 @@
 
 namespace lumivel {
 
-class FileSystem;
-
 Text ExtractDatePrefix(const Text& path);
 Text NormalizeForMatch(const Text& text);
 void DigitMask(char digitMark, Text& text, char otherMark);
 void StripLetters(Text& text);
-int64_t FileSizeOf(const FileSystem& fs, const Text& path);
 void SplitLettersDigits(const Text& text, Text& letters, int32_t& number, MessageSink& messages);
 void ReplaceFirst(const Text& oldText, const Text& newText, Text& text);
 void RepairUtf8Accents(Text& text);

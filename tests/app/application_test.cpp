@@ -1,14 +1,14 @@
 // The runtime's contract: errors reach the default handler, exits and restarts unwind on our own
 // stack, and a restart never deepens it.
-#include "app/application.h"
+#include "ui/application.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "app/controls.h"
 #include "app/run_mode.h"
+#include "ui/controls.h"
 #include "util/errors.h"
 
 namespace lumivel {

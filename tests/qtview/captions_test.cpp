@@ -12,7 +12,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
-#include "platform/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "qtview/program_run.h"
 
 namespace lumivel {

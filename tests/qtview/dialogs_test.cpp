@@ -16,10 +16,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/application.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/qt_toolkit.h"
+#include "posix/posix_file_system.h"
+#include "qt/qt_toolkit.h"
 #include "support/test_support.h"
+#include "ui/application.h"
 
 namespace lumivel {
 namespace {

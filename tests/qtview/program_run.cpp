@@ -37,7 +37,7 @@ int ProgramRun::Run(const std::string& argument, std::vector<std::function<bool(
     if (next < steps.size() && steps[next](toolkit_)) ++next;
   });
   driver.start();
-  Services services{fs_, clock_, random_, pictures_, sound_, saver_, launcher_};
+  Services services{fs_, clock_, random_, pictures_, sound_, saver_, launcher_, ownFiles_};
   const int code = RunProgram(app_, toolkit_, services, argument,
                               [this](ControlSet&, Tdiapo*) { toolkit_.DetachWindow(); });
   stepsDone = next;

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "app/program.h"
-#include "platform/posix/picture_loader.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/posix/posix_launcher.h"
-#include "platform/posix/system_clock.h"
-#include "platform/qt/qt_toolkit.h"
+#include "posix/own_files.h"
+#include "posix/picture_loader.h"
+#include "posix/posix_file_system.h"
+#include "posix/posix_launcher.h"
+#include "posix/system_clock.h"
+#include "qt/qt_toolkit.h"
 #include "show/random_source.h"
 #include "support/test_support.h"
 
@@ -65,6 +66,7 @@ class ProgramRun {
   NoSound sound_;
   FixedScreenSaver saver_;
   PosixLauncher launcher_;
+  PosixOwnFiles ownFiles_;
   WatchedToolkit toolkit_;
   Application app_;
 };

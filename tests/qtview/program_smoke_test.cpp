@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "platform/qt/qt_text.h"
+#include "qt/qt_text.h"
 #include "qtview/program_run.h"
 
 namespace lumivel {

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 
-#include "platform/qt/french_translations.h"
-#include "platform/qt/offscreen_screen.h"
+#include "qt/french_translations.h"
+#include "qt/offscreen_screen.h"
 
 int main(int argc, char** argv) {
   lumivel::OffscreenScreen screen(1920, 1080);

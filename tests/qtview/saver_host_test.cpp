@@ -1,6 +1,6 @@
 // The window XScreenSaver names for its display mode, and the offscreen platform, which has no
 // other program's windows: there the program keeps its own full-screen window.
-#include "platform/qt/saver_host.h"
+#include "qt/saver_host.h"
 
 #include <gtest/gtest.h>
 

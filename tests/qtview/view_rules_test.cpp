@@ -4,12 +4,12 @@
 
 #include <Qt>
 
-#include "app/controls.h"
-#include "platform/qt/color_values.h"
-#include "platform/qt/file_filter.h"
-#include "platform/qt/key_codes.h"
-#include "platform/qt/picture_images.h"
+#include "qt/color_values.h"
+#include "qt/file_filter.h"
+#include "qt/key_codes.h"
+#include "qt/picture_images.h"
 #include "support/picture_factory.h"
+#include "ui/controls.h"
 
 namespace lumivel {
 namespace {

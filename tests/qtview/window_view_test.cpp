@@ -19,13 +19,13 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/application.h"
-#include "app/controls.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/qt_text.h"
-#include "platform/qt/qt_toolkit.h"
+#include "posix/posix_file_system.h"
+#include "qt/qt_text.h"
+#include "qt/qt_toolkit.h"
 #include "support/picture_factory.h"
 #include "support/test_support.h"
+#include "ui/application.h"
+#include "ui/controls.h"
 
 namespace lumivel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <map>
 
+#include "headless/transcript.h"
 #include "index/image_index.h"
-#include "platform/headless/transcript.h"
 #include "support/picture_factory.h"
 
 namespace lumivel::testing {

@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "headless/transcript.h"
 #include "index/image_index.h"
-#include "platform/headless/transcript.h"
 #include "support/picture_factory.h"
 #include "support/recorder_script.h"
 #include "support/scenario.h"

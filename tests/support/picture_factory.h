@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture.h"
+#include "services/picture.h"
 
 namespace lumivel::testing {
 

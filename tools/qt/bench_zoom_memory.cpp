@@ -19,15 +19,15 @@
 #include <string>
 #include <vector>
 
-#include "app/application.h"
-#include "app/controls.h"
-#include "platform/posix/picture_loader.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/offscreen_screen.h"
-#include "platform/qt/qt_toolkit.h"
+#include "posix/picture_loader.h"
+#include "posix/posix_file_system.h"
+#include "qt/offscreen_screen.h"
+#include "qt/qt_toolkit.h"
 #include "show/decode_cover.h"
 #include "show/effect_geometry.h"
 #include "support/picture_factory.h"
+#include "ui/application.h"
+#include "ui/controls.h"
 
 namespace {
 

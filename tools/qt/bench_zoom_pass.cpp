@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/application.h"
-#include "app/controls.h"
-#include "platform/posix/posix_file_system.h"
-#include "platform/qt/offscreen_screen.h"
-#include "platform/qt/qt_toolkit.h"
+#include "posix/posix_file_system.h"
+#include "qt/offscreen_screen.h"
+#include "qt/qt_toolkit.h"
 #include "show/effect_geometry.h"
+#include "ui/application.h"
+#include "ui/controls.h"
 
 namespace {
 

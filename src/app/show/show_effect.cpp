@@ -1,0 +1,156 @@
+// The effect of one picture: where Image2 goes on the screen, the slow zoom, and how long the
+// picture stays; plus the short tone of the history keys.
+#include <string>
+
+#include "app/tdiapo.h"
+#include "show/effect_geometry.h"
+#include "show/tone.h"
+#include "util/key_codes.h"
+#include "util/program_path.h"
+
+namespace lumivel {
+
+namespace {
+
+constexpr int kWaitStepMs = 100;
+constexpr int kBadPicturePauseMs = 2000;
+
+bool Fits(int32_t effect) { return effect == 0 || effect == 2 || effect == 3 || effect == 4; }
+bool Fills(int32_t effect) { return effect == 1 || effect == 2 || effect == 5; }
+
+}  // namespace
+
+void Tdiapo::ShowEffect(const Text& path) {
+  // A picture browsed with the panel open is placed in its own shape, as the fit step places it,
+  // without effect or wait: left in the previous picture's bounds it would be squashed, or cropped
+  // in the frame of a slow zoom.
+  const auto placeAsFitted = [this] {
+    const int32_t pw = Image2.PictureWidth();
+    const int32_t ph = Image2.PictureHeight();
+    if (pw <= 0 || ph <= 0) return;
+    const Rect fit = FitBounds(ScreenWidth, ScreenHeight, pw, ph);
+    PlaceImage(fit.left, fit.top, fit.width, fit.height);
+  };
+  if (Panel1.Visible() && !ReplayFlag) {
+    placeAsFitted();
+    return;
+  }
+  if (!services_.fs.FileExists(path)) {
+    ResetAndQuit();
+    return;
+  }
+  if (LastKey == keys::kArrowUsed) {
+    PlayTone(640, 20, 30);
+    LastKey = 0;
+    placeAsFitted();
+    return;
+  }
+  if (LowerCase(ExtensionOf(path)) == ".mp4") return;
+  Form.SetColor(colors::kBlack);
+  const int32_t pw = Image2.PictureWidth();
+  const int32_t ph = Image2.PictureHeight();
+  if (pw == 0) {
+    Form.SetColor(colors::kRed);
+    Label4.SetCaption(" " + std::string(42, 'x') + " ix=0 " + path);
+    // Without letting messages run: the notice stays the whole pause, so it is put on the screen
+    // first.
+    toolkit_.PresentNow();
+    services_.clock.Sleep(kBadPicturePauseMs);
+    return;
+  }
+  const int32_t effect = Rdg1.ItemIndex();
+  const int32_t W = ScreenWidth;
+  const int32_t H = ScreenHeight;
+  int32_t width = 0;
+  if (Fits(effect)) {
+    const Rect fit = FitBounds(W, H, pw, ph);
+    PlaceImage(fit.left, fit.top, fit.width, fit.height);
+    width = fit.width;
+    switch (effect) {
+      case 0:
+        WaitSteps(dt0_a);
+        return;
+      case 2:
+        WaitSteps(dt2_a);
+        break;
+      case 3:
+        WaitSteps(dt3_a);
+        break;
+      default:
+        WaitSteps(dt4_a);
+        break;
+    }
+  }
+  if (Fills(effect)) {
+    const Rect fill = FillBounds(W, H, pw, ph, _haut);
+    PlaceImage(fill.left, fill.top, fill.width, fill.height);
+    width = fill.width;
+    switch (effect) {
+      case 1:
+        WaitSteps(dt1_a);
+        return;
+      case 2:
+        WaitSteps(dt2_b);
+        return;
+      default:
+        WaitSteps(dt5_a);
+        break;
+    }
+  }
+  // Keys released during the first wait may have opened the panel.
+  if (Panel1.Visible() && !ReplayFlag) return;
+  SlowZoom(width, pw, ph);
+  switch (effect) {
+    case 3:
+      WaitSteps(dt3_b);
+      break;
+    case 4:
+      WaitSteps(dt4_b);
+      break;
+    case 5:
+      WaitSteps(dt5_b);
+      break;
+    default:
+      break;
+  }
+}
+
+void Tdiapo::SlowZoom(int32_t startWidth, int32_t pw, int32_t ph) {
+  const ZoomRange zoom = MakeZoomRange(startWidth, ScreenWidth, zoom_max10, inc_dx);
+  int32_t width = startWidth;
+  for (int64_t pass = 0; zoom.maxWidth > width && !StopShow; ++pass) {
+    const Rect bounds = ZoomPassBounds(width, ScreenWidth, ScreenHeight, pw, ph, _haut);
+    PlaceImage(bounds.left, bounds.top, bounds.width, bounds.height);
+    width = NextZoomWidth(zoom, pass);
+    services_.clock.Sleep(0);
+    // One pass a frame: a pass the screen could not show would only cost the processor.
+    app_.AwaitFrame();
+    app_.ProcessMessages();
+  }
+  // A stopping key only cuts the zoom short: the show goes on.
+  StopShow = false;
+}
+
+void Tdiapo::PlaceImage(int left, int top, int width, int height) {
+  Image2.SetBounds(left, top, width, height);
+  toolkit_.PicturePlaced(left, top, width, height);
+}
+
+void Tdiapo::WaitSteps(int32_t milliseconds) {
+  for (int32_t step = WaitStepCount(milliseconds); step > 0; --step) {
+    app_.Wait(kWaitStepMs);
+    app_.ProcessMessages();
+  }
+}
+
+void Tdiapo::PlayTone(int32_t frequency, int32_t durationMs, uint8_t volume) {
+  if (ToneFrequencyTooHigh(frequency)) {
+    toolkit_.ShowMessage(ToneFrequencyMessage(frequency));
+    return;
+  }
+  const std::vector<uint8_t> wave = BuildToneWave(frequency, durationMs, volume);
+  toolkit_.TonePlayed(frequency, durationMs, volume);
+  services_.sound.PlayWave(wave);
+}
+
+}  // namespace lumivel
