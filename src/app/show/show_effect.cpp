@@ -1,5 +1,6 @@
 // The effect of one picture: where Image2 goes on the screen, the slow zoom, and how long the
 // picture stays; plus the short tone of the history keys.
+#include <iterator>
 #include <string>
 
 #include "app/tdiapo.h"
@@ -15,8 +16,37 @@ namespace {
 constexpr int kWaitStepMs = 100;
 constexpr int kBadPicturePauseMs = 2000;
 
-bool Fits(int32_t effect) { return effect == 0 || effect == 2 || effect == 3 || effect == 4; }
-bool Fills(int32_t effect) { return effect == 1 || effect == 2 || effect == 5; }
+// Where a step of an effect puts Image2: nowhere new, the whole picture on the screen with black
+// bars, or the screen covered.
+enum class Placement { kNone, kFit, kFill };
+
+// The setting whose milliseconds a wait lasts; nullptr: no wait.
+using Duration = int32_t Tdiapo::*;
+
+// One effect, walked in this order: placed, a wait, placed again, a wait, then (when it zooms) the
+// slow zoom from the width of the last placement, and a last wait.
+struct EffectSteps {
+  Placement first;
+  Duration firstWait;
+  Placement second;
+  Duration secondWait;
+  bool zoom;
+  Duration lastWait;
+};
+
+// The effects by item of Rdg1.
+constexpr EffectSteps kEffects[] = {
+    // first           wait            second            wait            zoom   last wait
+    {Placement::kFit,  &Tdiapo::dt0_a, Placement::kNone, nullptr,        false, nullptr},
+    {Placement::kFill, &Tdiapo::dt1_a, Placement::kNone, nullptr,        false, nullptr},
+    {Placement::kFit,  &Tdiapo::dt2_a, Placement::kFill, &Tdiapo::dt2_b, false, nullptr},
+    {Placement::kFit,  &Tdiapo::dt3_a, Placement::kNone, nullptr,        true,  &Tdiapo::dt3_b},
+    {Placement::kFit,  &Tdiapo::dt4_a, Placement::kNone, nullptr,        true,  &Tdiapo::dt4_b},
+    {Placement::kFill, &Tdiapo::dt5_a, Placement::kNone, nullptr,        true,  &Tdiapo::dt5_b},
+};
+// No item chosen: the slow zoom alone, from width 0.
+constexpr EffectSteps kNoEffect = {Placement::kNone, nullptr, Placement::kNone, nullptr, true,
+                                   nullptr};
 
 }  // namespace
 
@@ -59,60 +89,29 @@ void Tdiapo::ShowEffect(const Text& path) {
     return;
   }
   const int32_t effect = Rdg1.ItemIndex();
-  const int32_t W = ScreenWidth;
-  const int32_t H = ScreenHeight;
+  const bool listed = effect >= 0 && effect < static_cast<int32_t>(std::size(kEffects));
+  const EffectSteps& steps = listed ? kEffects[effect] : kNoEffect;
   int32_t width = 0;
-  if (Fits(effect)) {
-    const Rect fit = FitBounds(W, H, pw, ph);
-    PlaceImage(fit.left, fit.top, fit.width, fit.height);
-    width = fit.width;
-    switch (effect) {
-      case 0:
-        WaitSteps(dt0_a);
-        return;
-      case 2:
-        WaitSteps(dt2_a);
-        break;
-      case 3:
-        WaitSteps(dt3_a);
-        break;
-      default:
-        WaitSteps(dt4_a);
-        break;
-    }
-  }
-  if (Fills(effect)) {
-    const Rect fill = FillBounds(W, H, pw, ph, _haut);
-    PlaceImage(fill.left, fill.top, fill.width, fill.height);
-    width = fill.width;
-    switch (effect) {
-      case 1:
-        WaitSteps(dt1_a);
-        return;
-      case 2:
-        WaitSteps(dt2_b);
-        return;
-      default:
-        WaitSteps(dt5_a);
-        break;
-    }
-  }
+  const auto place = [&](Placement placement) {
+    if (placement == Placement::kNone) return;
+    const Rect bounds = placement == Placement::kFit
+                            ? FitBounds(ScreenWidth, ScreenHeight, pw, ph)
+                            : FillBounds(ScreenWidth, ScreenHeight, pw, ph, _haut);
+    PlaceImage(bounds.left, bounds.top, bounds.width, bounds.height);
+    width = bounds.width;
+  };
+  const auto wait = [this](Duration duration) {
+    if (duration) WaitSteps(this->*duration);
+  };
+  place(steps.first);
+  wait(steps.firstWait);
+  place(steps.second);
+  wait(steps.secondWait);
+  if (!steps.zoom) return;
   // Keys released during the first wait may have opened the panel.
   if (Panel1.Visible() && !ReplayFlag) return;
   SlowZoom(width, pw, ph);
-  switch (effect) {
-    case 3:
-      WaitSteps(dt3_b);
-      break;
-    case 4:
-      WaitSteps(dt4_b);
-      break;
-    case 5:
-      WaitSteps(dt5_b);
-      break;
-    default:
-      break;
-  }
+  wait(steps.lastWait);
 }
 
 void Tdiapo::SlowZoom(int32_t startWidth, int32_t pw, int32_t ph) {
