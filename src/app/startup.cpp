@@ -81,7 +81,7 @@ void Tdiapo::FormActivate() {
   CheckBox_grand_menu.SetChecked(
       ParamReadBool(ListBox_param.Lines(), "CheckBox_grand_menu.Checked", "false"));
   ShowCompactPanel();
-  RadioGroup_filtre_dateClick();
+  ShowDateRangeBoxes();
   Edit_contient.SetHint(
       "  le répertoire des images doit \n  contenir les mots suivants séparés par une virgule  "_cp);
   Edit_ne_contient_pas.SetHint(

@@ -34,16 +34,31 @@ class Tdiapo {
   ControlSet& Controls() { return controls_; }
   Application& App() { return app_; }
 
+  // Handlers are named after their control and event; the comment before each gives the control's
+  // caption (or, for a box without one, what it holds) and what the handler does.
+
   // ---- Entry and start-up (app/startup.cpp) ----
   void FormCreate();
   void FormActivate();
   void FormDestroy();
+  // The window itself: a click or a move over the picture does nothing.
   void FormClick() {}
   void FormMouseMove() {}
 
   // ---- Keyboard, mouse and quitting (app/shell/keys_mouse_quit.cpp) ----
+  // A key released over the window, none while a text box has the focus: every key stops the
+  // show; Esc and Q quit, F3 offers the viewer's slideshow, the space bar toggles the options
+  // panel, the arrows step through the history.
   void FormKeyUp(Control* sender, int key, bool shift);
+  // The space bar: opens the options panel (the show starts again, browsing the history, with the
+  // pointer shown) or closes it (the history from the browsed picture is replayed, then new
+  // pictures resume).
+  void ToggleOptionsPanel();
+  // An arrow key (keys::kLeft or keys::kRight): the show starts again, one step through the history.
+  void StepThroughHistory(int arrowKey);
+  // Timer1, every 200 ms: a fast horizontal move of the pointer quits.
   void Timer1Timer();
+  // " quitter (Esc)": asks, then quits.
   void Button_quitClick();
   void CenterMouseCursor();
   void QuitProgram();
@@ -52,17 +67,26 @@ class Tdiapo {
 
   // ---- Screen-saver delay (app/shell/screen_saver_panel.cpp) ----
   void ReadScreenSaverState();
+  // "Validation délai ": sets the system's screen-saver delay from Edit1 and ends the program.
   void ButtonValidationDelaiClick();
 
   // ---- Settings (app/settings/) ----
   void LoadSettings();
   void SaveSettings();
+  // "Réinitialiser = enregistre + quitter et Relancer" (and the "écran de veille" title): saves and
+  // quits so that the next start rebuilds the index.
   void ResetAndQuit();
+  // "Enregistrer et continuer": saves, marks the index for a rebuild, closes the side panels.
   void Button_enreg_paramClick();
+  // "Enregistrer paramètres": saves the settings.
   void Button2Click();
+  // "Paramètres avancés": shows or hides the advanced and screen-saver panels.
   void Button_param_avancerClick();
+  // "X" of the advanced panel: closes the side panels and the lists over the picture.
   void Button4Click();
+  // "X" of the options panel: as "continuer".
   void Button_close_paramClick();
+  // "Valider les filtres": saves and quits so that the next start rebuilds the index.
   void SpeedButton_valider_filtreClick();
 
   // ---- Picture index (app/index/) ----
@@ -76,13 +100,21 @@ class Tdiapo {
   void FilterPicture(const Text& dir, const Text& path, const DirEntry& entry);
   void ReadExclusionFile();
   void OpenInNotepad(const Text& directory, const Text& fileName);
+  // "l'éditer": opens the exclusion file in the text editor.
   void SpeedButton1Click();
+  // "fichier d'exclusions (Lumivel_exclusions.txt)": the change waits for a rebuild (marked).
   void CheckBox_fic_exclusionClick();
+  // "supprimer la sélection": removes the selected root directory, after asking.
   void Panel_sup_repClick();
+  // "ajouter un répertoire": adds a chosen directory to the roots, after asking.
   void Panel_ajout_repClick();
+  // The root directories' list: shows the selected line under it; marks a rebuild.
   void CheckListBox_repClick();
+  // "doit contenir": the change waits for a rebuild (marked).
   void CheckBox_contientClick();
+  // "ne doit pas contenir": the change waits for a rebuild (marked).
   void CheckBox_ne_contient_pasClick();
+  // "Exclusion répertoire(s)": the change waits for a rebuild (marked).
   void RadioGroup_exclusionClick();
   void MarkResetNeeded();
   void ClearResetMark();
@@ -90,9 +122,14 @@ class Tdiapo {
   // ---- The show (app/show/) ----
   void RunShow();
   void ResumeFromHistory();
+  // "<": one picture back through the history, as the left arrow.
   void Button_retourClick();
+  // ">": one picture forward through the history, as the right arrow.
   void Button_avanceClick();
+  // "continuer [Espace]": see ContinueShow.
   void Panel_continuer_clik();
+  // Saves the settings and closes the options panel as the space bar does: the show resumes.
+  void ContinueShow();
   int32_t PickNextIndex();
   void LoadPicture(const Text& path);
   // Asks the picture loader to decode, while the current picture is shown, the picture the next
@@ -104,41 +141,74 @@ class Tdiapo {
   void PlayTone(int32_t frequency, int32_t durationMs, uint8_t volume);
   void ShowCompactPanel();
   void ShowFullPanel();
+  // "options" / "moins d'options": switches the options panel between its two layouts.
   void Button_avec_sans_optionClick();
   // Sets the title line over the picture.
   void ShowTitle(const Text& caption);
 
   // ---- Dates in directory names (app/dates/) ----
   void ShowYearMonth();
+  // "affiche année mois": unticked, blanks the corner at once; ticked, waits for the next picture.
   void CheckBox_af_anClick();
+  // "Filtre des dates": see ShowDateRangeBoxes.
   void RadioGroup_filtre_dateClick();
+  // Shows the year and month boxes the chosen kind of date range needs.
+  void ShowDateRangeBoxes();
+  // The year boxes after "de" and "à", when left: a two-digit year becomes one of the 2000s.
   void Edit_annee_deExit();
   void Edit_annee_aExit();
+  // The words after "doit contenir" / "ne doit pas contenir", changed: a rebuild is due (marked),
+  // the settings are to be saved.
   void Edit_contientChange();
   void Edit_ne_contient_pasChange();
+  // Enter in either word box: as "Valider les filtres".
   void Edit_contientKeyDown(int key);
   void Edit_ne_contient_pasKeyDown(int key);
 
   // ---- Tools (app/tools/) ----
+  // "Copier vers album A" (and the viewer's "Programme de visualisation ..." label): copies the
+  // shown picture into album A.
   void Button_album_aClick();
+  // "Copier vers album B": copies the shown picture into album B.
   void Button_album_BClick();
+  // "..." beside "répertoire album A" / "répertoire album B": chooses the album's folder.
   void SpeedButton_album_AClick();
   void SpeedButton_album_BClick();
+  // "ouvrir le répertoire de l'image" and the two albums' "ouvrir": see OpenInViewer.
   void Panel_ouvrir_rep_imgClick(Control* sender);
+  // Opens in the image viewer what `sender` names (the picture's folder, or the picture, or an
+  // album), or the viewer's slideshow of the picture's folder after the slideshow button or F3;
+  // waits for the viewer, letting messages run.
+  void OpenInViewer(Control* sender);
+  // "..." beside "exécutable (*.exe)": chooses another image viewer.
   void SpeedButton_xnviewClick();
+  // "?": opens the manual.
   void Button_aideClick();
   void OpenHelpManual();
+  // "l'ouvrir dans l'explorateur": opens the renaming's target directory in the file manager.
   void SpeedButton5Click();
   uint16_t DateRenamePass(const Text& directory, bool rename);
+  // "renommage par lot": shows or hides the renaming panel.
   void SpeedButton2Click();
+  // "X" of the renaming panel: closes it.
   void Button3Click();
+  // "Répertoire cible ": chooses the directory and counts what would be renamed.
   void SpeedButton3Click();
+  // "renommer": renames the dated directories of the chosen directory.
   void SpeedButton4Click();
+  // The century box after "siècle des années", changed: the panel's examples follow it.
   void Edit3Change();
+  // "voir la liste des 300": shows or hides the history list.
   void CheckBox_voir_liste_300Click();
+  // "voir idx rep": shows or hides the indexed directories, under the history list.
   void CheckBox_voir_idxClick();
+  // "voir la liste filtrée": shows or hides the indexed directories.
   void CheckBox1Click();
+  // "DIAPORAMA - F3 ": see OfferDirectorySlideshow.
   void Button_tout_le_repClick(Control* sender);
+  // Asks, then runs the viewer's slideshow of the shown picture's folder; then the options panel
+  // takes its compact layout and toggles as the space bar does.
+  void OfferDirectorySlideshow(Control* sender);
 
   // ---- Shared state (names as the program has always called them) ----
   int32_t LastKey = 0;

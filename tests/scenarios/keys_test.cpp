@@ -32,6 +32,29 @@ TEST(Keys, SpaceBarOpensThePanelAtTheBottomAndCloses) {
   }
 }
 
+TEST(Keys, ContinuerAndTheCloseButtonSaveAndCloseThePanelAsTheSpaceBarDoes) {
+  struct Case {
+    const char* what;
+    const char* script;
+  };
+  const Case cases[] = {
+      {"continuer", "300 keyup 32\n500 click Panel_continuer\n"},
+      {"the close button", "300 keyup 32\n500 click Button_close_param\n"},
+      // The panel takes no focus: the word box keeps it, yet the click is no key in its text.
+      {"continuer with the focus in a word box",
+       "300 keyup 32\n400 focus Edit_contient\n500 click Panel_continuer\n"},
+  };
+  for (const auto& c : cases) {
+    Scenario s;
+    WriteShowablePictures(s);
+    auto r = s.Run(c.script, "/s", 1000);
+    EXPECT_FALSE(r.Control("Panel1")["visible"].boolean) << c.what;
+    EXPECT_EQ(r.State("ShowMode").Int(), 1) << c.what;
+    EXPECT_NE(s.ReadFile(kParamFile).find("CheckBox_rnd.Checked = true"), std::string::npos)
+        << c.what << ": the settings are saved";
+  }
+}
+
 TEST(Keys, ArrowsStartTheShowAgainOtherKeysOnlyStopIt) {
   struct Case {
     const char* what;

@@ -31,7 +31,9 @@ void CompleteTwoDigitYear(Edit& box) {
 
 }  // namespace
 
-void Tdiapo::RadioGroup_filtre_dateClick() {
+void Tdiapo::RadioGroup_filtre_dateClick() { ShowDateRangeBoxes(); }
+
+void Tdiapo::ShowDateRangeBoxes() {
   const int item = RadioGroup_filtre_date.ItemIndex();
   if (item < 0 || item >= static_cast<int>(std::size(kRowsByItem))) return;
   const DateRows rows = kRowsByItem[item];
@@ -58,11 +60,11 @@ void Tdiapo::Edit_ne_contient_pasChange() {
 }
 
 void Tdiapo::Edit_contientKeyDown(int key) {
-  if (key == keys::kEnter) SpeedButton_valider_filtreClick();
+  if (key == keys::kEnter) ResetAndQuit();
 }
 
 void Tdiapo::Edit_ne_contient_pasKeyDown(int key) {
-  if (key == keys::kEnter) SpeedButton_valider_filtreClick();
+  if (key == keys::kEnter) ResetAndQuit();
 }
 
 }  // namespace lumivel

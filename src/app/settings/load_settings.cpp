@@ -7,7 +7,6 @@
 #include "services/data_paths.h"
 #include "settings/history_trim.h"
 #include "settings/param_list.h"
-#include "util/key_codes.h"
 #include "util/util.h"
 
 namespace lumivel {
@@ -88,7 +87,7 @@ void Tdiapo::LoadSettings() {
     HistoryPos = ListBox_passee.Count() - 1;
   } else {
     // Nothing was ever shown: a first start. Say what to do, with every option in view.
-    Button_avec_sans_optionClick();
+    ShowFullPanel();
     MarkResetNeeded();
     Label6.SetBounds(Panel1.Left() + 50, Panel1.Top() - 150, Label6.Width(), Label6.Height());
     Label6.SetCaption(
@@ -101,7 +100,7 @@ void Tdiapo::LoadSettings() {
   // The index is loaded after the settings, so it is still empty here: the options panel opens as
   // the space bar opens it and stays open, with the pointer, while the index is loaded or rebuilt.
   if (ImageCount() == 0) {
-    FormKeyUp(&Form, keys::kSpace, false);
+    ToggleOptionsPanel();
     // No show runs yet at start-up, so the run the key asked for happens now; with no picture it
     // returns at once, and nothing is left queued should a later start-up step fail.
     if (app_.ShowQueued()) RunShow();

@@ -35,7 +35,7 @@ void Tdiapo::Button4Click() {
   ListBox_rep.SetVisible(false);
 }
 
-void Tdiapo::Button_close_paramClick() { Panel_continuer_clik(); }
+void Tdiapo::Button_close_paramClick() { ContinueShow(); }
 
 void Tdiapo::SpeedButton_valider_filtreClick() { ResetAndQuit(); }
 

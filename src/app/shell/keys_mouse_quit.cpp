@@ -21,31 +21,42 @@ void Tdiapo::FormKeyUp(Control* sender, int key, bool /*shift*/) {
     return;
   }
   if (key == keys::kF3) {
-    Button_tout_le_repClick(sender);
+    OfferDirectorySlideshow(sender);
     return;
   }
   if (key == keys::kSpace) {
-    ClearResetMark();
-    LastKey = 0;
-    Panel1.SetVisible(!Panel1.Visible());
-    Panel1.SetTop(ScreenHeight - Panel1.Height() - 12);
-    if (!Panel1.Visible()) {
-      Panel3.SetVisible(false);
-      Panel2.SetVisible(false);
-      ShowCompactPanel();
-    }
-    if (Panel1.Visible()) {
-      ShowMode = 0;
-      toolkit_.SetCursorHidden(false);
-    } else {
-      ResumeFromHistory();
-      ShowMode = 1;
-      toolkit_.SetCursorHidden(true);
-    }
-    app_.QueueShow();
+    ToggleOptionsPanel();
     return;
   }
-  if (key == keys::kLeft || key == keys::kRight) app_.QueueShow();
+  if (key == keys::kLeft || key == keys::kRight) StepThroughHistory(key);
+}
+
+void Tdiapo::ToggleOptionsPanel() {
+  StopShow = true;
+  ClearResetMark();
+  LastKey = 0;
+  Panel1.SetVisible(!Panel1.Visible());
+  Panel1.SetTop(ScreenHeight - Panel1.Height() - 12);
+  if (!Panel1.Visible()) {
+    Panel3.SetVisible(false);
+    Panel2.SetVisible(false);
+    ShowCompactPanel();
+  }
+  if (Panel1.Visible()) {
+    ShowMode = 0;
+    toolkit_.SetCursorHidden(false);
+  } else {
+    ResumeFromHistory();
+    ShowMode = 1;
+    toolkit_.SetCursorHidden(true);
+  }
+  app_.QueueShow();
+}
+
+void Tdiapo::StepThroughHistory(int arrowKey) {
+  StopShow = true;
+  LastKey = arrowKey;
+  app_.QueueShow();
 }
 
 void Tdiapo::Timer1Timer() {

@@ -28,14 +28,16 @@ void Tdiapo::ResumeFromHistory() {
   Panel1.SetTop(savedTop);
 }
 
-void Tdiapo::Button_retourClick() { FormKeyUp(&Button_retour, keys::kLeft, false); }
+void Tdiapo::Button_retourClick() { StepThroughHistory(keys::kLeft); }
 
-void Tdiapo::Button_avanceClick() { FormKeyUp(&Button_avance, keys::kRight, false); }
+void Tdiapo::Button_avanceClick() { StepThroughHistory(keys::kRight); }
 
-void Tdiapo::Panel_continuer_clik() {
+void Tdiapo::Panel_continuer_clik() { ContinueShow(); }
+
+void Tdiapo::ContinueShow() {
   SaveSettings();
   ListBox_rep.SetVisible(false);
-  FormKeyUp(&Panel_continuer, keys::kSpace, false);
+  ToggleOptionsPanel();
 }
 
 }  // namespace lumivel

@@ -21,7 +21,9 @@ constexpr const char* kManualAddress = "file:///C:\\Lumivel\\Lumivel_Manuel.pdf"
 
 }  // namespace
 
-void Tdiapo::Panel_ouvrir_rep_imgClick(Control* sender) {
+void Tdiapo::Panel_ouvrir_rep_imgClick(Control* sender) { OpenInViewer(sender); }
+
+void Tdiapo::OpenInViewer(Control* sender) {
   ViewerRequest request;
   if (sender == &Panel_ouvrir_rep_img) {
     request.sender = ViewerSender::PictureFolderPanel;
