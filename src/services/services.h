@@ -80,6 +80,7 @@ class OwnFiles {
   virtual std::optional<std::string> Read(const std::string& name) = 0;
 };
 
+// The outside world as the main window is given it.
 struct Services {
   FileSystem& fs;
   Clock& clock;
