@@ -23,10 +23,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A pipe of 1 MiB (the most an unprivileged process may ask for) carries a screen's pixels in a
-// few dozen reads instead of a hundred and more.
-constexpr int kPipeBytes = 1 << 20;
-
 // The running helper: killed and collected when the load ends in any way but its own exit.
 class Helper {
  public:
@@ -34,7 +30,6 @@ class Helper {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) return;
     out_ = fds[0];
-    ::fcntl(out_, F_SETPIPE_SZ, kPipeBytes);  // a hint: the default size works too
 
     // Standard output into the pipe; nothing to read, nowhere to talk, no other file of ours.
     posix_spawn_file_actions_t actions;

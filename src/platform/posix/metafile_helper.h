@@ -24,13 +24,14 @@ struct MetafileRasterHeader {
 };
 inline constexpr uint32_t kMetafileRasterMagic = 0x31464D4C;  // "LMF1" in little-endian bytes
 
-// Processor time the helper allows itself, and the time the program waits for its whole answer.
-// The largest picture the bound allows takes a few seconds (a zoom's 6144 x 12288 about one).
-inline constexpr int kMetafileHelperCpuSeconds = 8;
-inline constexpr int kMetafileHelperDeadlineMs = 10000;
-// Address space the helper allows itself: the largest picture (512 MiB), the drawing's own
-// surfaces and the libraries, with room to spare.
-inline constexpr uint64_t kMetafileHelperAddressSpace = uint64_t{3} << 30;
+// Processor time the helper allows itself, and the time the program waits for its whole answer:
+// the largest picture the bound allows (512 MiB of pixels) takes about 2 s of processor time, a
+// zoom's 6144 x 3072 a fifth of a second, a screen's a twentieth.
+inline constexpr int kMetafileHelperCpuSeconds = 5;
+inline constexpr int kMetafileHelperDeadlineMs = 8000;
+// Address space the helper allows itself: the largest picture, a few surfaces of that size for the
+// drawing, and the libraries (that picture draws in 700 MB).
+inline constexpr uint64_t kMetafileHelperAddressSpace = uint64_t{2} << 30;
 
 // The metafile at hostPath drawn by the helper at the smallest size that covers coverWidth x
 // coverHeight (0 x 0: its own size); nothing when the helper cannot be found or started, fails,
