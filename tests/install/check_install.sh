@@ -108,6 +108,7 @@ shows_a_picture() {
   program_pid=""
   compgen -G "$snapshots/*-picture.png" > /dev/null ||
     { echo "no picture shown in 30 s:"; ls "$snapshots" 2>/dev/null; cat "$drive.log"; return 1; }
+  ! compgen -G "$snapshots/*-box.png" > /dev/null || { echo "a message box showed"; return 1; }
 }
 installed_program_runs() {
   make_drive "$work/c"
@@ -115,10 +116,11 @@ installed_program_runs() {
 }
 check "the installed program runs on its own and shows a picture" installed_program_runs
 
-# A 64 x 48 plain metafile, red on the left and blue on the right (as the tests' WmfFile makes it).
+# A 64 x 48 plain metafile, red on the left and blue on the right (as the tests' WmfFile makes
+# it), put first in the queue of pictures to show (the walk indexes photos only).
 metafile_drawn() {
   make_drive "$work/m"
-  rm "$work/m/Photos/"*.jpg
+  printf 'C:\\Photos\r\ntwo_colours.wmf\r\n' > "$work/m/Lumivel/image_rep_crt.txt"
   printf '%b' '\xd7\xcd\xc6\x9a\x00\x00\x00\x00\x00\x00\x40\x00\x30\x00\x60\x00\x00\x00\x00\x00\x01\x57'\
 '\x01\x00\x09\x00\x00\x03\x46\x00\x00\x00\x03\x00\x08\x00\x00\x00\x00\x00\x05\x00\x00\x00\x0b\x02'\
 '\x00\x00\x00\x00\x05\x00\x00\x00\x0c\x02\x30\x00\x40\x00\x08\x00\x00\x00\xfa\x02\x05\x00\x00\x00'\
@@ -127,7 +129,10 @@ metafile_drawn() {
 '\x00\x00\x07\x00\x00\x00\xfc\x02\x00\x00\x00\x00\xff\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x02\x00'\
 '\x07\x00\x00\x00\x1b\x04\x30\x00\x40\x00\x00\x00\x20\x00\x03\x00\x00\x00\x00\x00' \
     > "$work/m/Photos/two_colours.wmf"
-  shows_a_picture "$work/m"
+  shows_a_picture "$work/m" || return 1
+  # Ended by SIGTERM, the program has written the pictures it showed.
+  grep -q 'two_colours\.wmf' "$work/m/Lumivel/img_affichees.lst" ||
+    { echo "the metafile was not shown"; return 1; }
 }
 check "the installed program draws a metafile with its installed helper" metafile_drawn
 
