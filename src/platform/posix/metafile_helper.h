@@ -22,6 +22,7 @@ struct MetafileRasterHeader {
   int32_t pixelWidth = 0;  // the size it was drawn at
   int32_t pixelHeight = 0;
 };
+static_assert(sizeof(MetafileRasterHeader) == 20, "written and read as it lies in memory");
 inline constexpr uint32_t kMetafileRasterMagic = 0x31464D4C;  // "LMF1" in little-endian bytes
 
 // Processor time the helper allows itself, and the time the program waits for its whole answer:
