@@ -11,6 +11,7 @@ ctest --preset dev -j "$jobs"
 # The benchmarks, small: they must run through; their times are not held to here.
 build/bench_index_load --short
 build/bench_load_picture --short
+build/bench_metafile --short
 build/bench_zoom_memory --short
 bash scripts/build.sh release
 bash tests/install/check_install.sh build-release

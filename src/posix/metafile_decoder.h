@@ -4,6 +4,7 @@
 // by librsvg. The kind is told by
 // the bytes, not the name. A metafile is drawn on white, as on the paper its maker drew on, at the
 // smallest size that covers what the effect shows, so that a zoom never enlarges pixels.
+// Only the helper program lumivel-metafile runs this (see metafile_helper.h).
 #include <cstdint>
 #include <optional>
 #include <span>

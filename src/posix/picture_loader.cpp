@@ -6,7 +6,7 @@
 
 #include "posix/bmp_decoder.h"
 #include "posix/ico_decoder.h"
-#include "posix/metafile_decoder.h"
+#include "posix/metafile_helper.h"
 #include "posix/picture_file.h"
 #include "util/errors.h"
 
@@ -52,9 +52,9 @@ std::shared_ptr<const Picture> PosixPictureLoader::LoadIco(const std::string& ho
 
 std::shared_ptr<const Picture> PosixPictureLoader::LoadMetafile(const std::string& hostPath,
                                                                 int coverWidth, int coverHeight) {
-  return LoadOrRaise(
-      hostPath, [&](std::span<const uint8_t> file) { return DecodeMetafile(file, coverWidth, coverHeight); },
-      "Métafichier incorrect"_cp);
+  auto picture = DrawMetafileInHelper(hostPath, coverWidth, coverHeight);
+  if (!picture) throw ProgramError("Métafichier incorrect"_cp);
+  return Shared(std::move(*picture));
 }
 
 }  // namespace lumivel

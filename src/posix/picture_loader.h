@@ -1,7 +1,7 @@
 #pragma once
 // Pictures on Linux: JPEG through libjpeg-turbo with DCT scaling and the EXIF orientation read by
-// libexif; bitmaps and icons through our own decoders; metafiles through libwmf, libemf2svg and
-// librsvg.
+// libexif; bitmaps and icons through our own decoders; metafiles by the helper program
+// lumivel-metafile (libwmf, libemf2svg and librsvg).
 #include "posix/jpeg_ahead.h"
 #include "services/picture.h"
 

@@ -42,17 +42,21 @@ check "cmake --install into a staging folder (prefix $prefix)" \
 
 installed_files() {
   local f
-  for f in bin/lumivel share/applications/lumivel.desktop \
+  for f in bin/lumivel libexec/lumivel/lumivel-metafile share/applications/lumivel.desktop \
            share/metainfo/org.lumivel.Lumivel.metainfo.xml \
            share/icons/hicolor/scalable/apps/lumivel.svg share/man/man1/lumivel.1.gz \
            share/doc/lumivel/Lumivel_Manuel.pdf; do
     [ -f "$root/$f" ] || { echo "missing: $f"; return 1; }
   done
-  [ -x "$root/bin/lumivel" ] || { echo "bin/lumivel is not executable"; return 1; }
+  local program
+  for program in bin/lumivel libexec/lumivel/lumivel-metafile; do
+    [ -x "$root/$program" ] || { echo "$program is not executable"; return 1; }
+  done
   [ "$(head -c 5 "$root/share/doc/lumivel/Lumivel_Manuel.pdf")" = "%PDF-" ] ||
     { echo "the manual is no PDF"; return 1; }
 }
-check "program, desktop entry, AppStream data, icon, manual page and PDF manual in place" installed_files
+check "program, metafile helper, desktop entry, AppStream data, icon, manual page and PDF manual in place" \
+  installed_files
 
 icon_sizes() {
   local size file
@@ -85,26 +89,58 @@ man_page() {
 check "the manual page formats without a warning and covers modes, drives, files, exit codes" man_page
 
 # The installed program alone: run from an empty folder, with a fresh home and drive C and a bare
-# environment, on Qt's offscreen platform, it shows the test picture.
-installed_program_runs() {
-  make_drive "$work/c"
+# environment, on Qt's offscreen platform, it shows the pictures of drive C (a refused one would
+# show a message box instead).
+# shows_a_picture DRIVE: whether the installed program shows a picture of DRIVE within 30 s.
+shows_a_picture() {
+  local drive="$1" snapshots="$1.snapshots" waited
   mkdir -p "$work/home" "$work/empty"
-  (cd "$work/empty" && exec env -i HOME="$work/home" PATH=/usr/bin:/bin LUMIVEL_DRIVE_C="$work/c" \
-    QT_QPA_PLATFORM=offscreen LUMIVEL_SNAPSHOTS="$work/snapshots" "$root/bin/lumivel" /s \
-    > "$work/program.log" 2>&1) &
+  (cd "$work/empty" && exec env -i HOME="$work/home" PATH=/usr/bin:/bin LUMIVEL_DRIVE_C="$drive" \
+    QT_QPA_PLATFORM=offscreen LUMIVEL_SNAPSHOTS="$snapshots" "$root/bin/lumivel" /s \
+    > "$drive.log" 2>&1) &
   program_pid=$!
-  local waited
   for waited in $(seq 150); do
-    compgen -G "$work/snapshots/*-picture.png" > /dev/null && break
+    compgen -G "$snapshots/*-picture.png" > /dev/null && break
     running "$program_pid" || break
     sleep 0.2
   done
   stop_pid "$program_pid"
   program_pid=""
-  compgen -G "$work/snapshots/*-picture.png" > /dev/null ||
-    { echo "no picture shown in 30 s:"; cat "$work/program.log"; return 1; }
+  compgen -G "$snapshots/*-picture.png" > /dev/null ||
+    { echo "no picture shown in 30 s:"; ls "$snapshots" 2>/dev/null; cat "$drive.log"; return 1; }
+  ! compgen -G "$snapshots/*-box.png" > /dev/null || { echo "a message box showed"; return 1; }
+}
+installed_program_runs() {
+  make_drive "$work/c"
+  shows_a_picture "$work/c"
 }
 check "the installed program runs on its own and shows a picture" installed_program_runs
+
+# A 64 x 48 plain metafile, red on the left and blue on the right (as the tests' WmfFile makes
+# it), put first in the queue of pictures to show (the walk indexes photos only).
+metafile_drawn() {
+  make_drive "$work/m"
+  printf 'C:\\Photos\r\ntwo_colours.wmf\r\n' > "$work/m/Lumivel/image_rep_crt.txt"
+  printf '%b' '\xd7\xcd\xc6\x9a\x00\x00\x00\x00\x00\x00\x40\x00\x30\x00\x60\x00\x00\x00\x00\x00\x01\x57'\
+'\x01\x00\x09\x00\x00\x03\x46\x00\x00\x00\x03\x00\x08\x00\x00\x00\x00\x00\x05\x00\x00\x00\x0b\x02'\
+'\x00\x00\x00\x00\x05\x00\x00\x00\x0c\x02\x30\x00\x40\x00\x08\x00\x00\x00\xfa\x02\x05\x00\x00\x00'\
+'\x00\x00\x00\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x00\x00\x07\x00\x00\x00\xfc\x02\x00\x00\xff\x00'\
+'\x00\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x01\x00\x07\x00\x00\x00\x1b\x04\x30\x00\x20\x00\x00\x00'\
+'\x00\x00\x07\x00\x00\x00\xfc\x02\x00\x00\x00\x00\xff\x00\x00\x00\x04\x00\x00\x00\x2d\x01\x02\x00'\
+'\x07\x00\x00\x00\x1b\x04\x30\x00\x40\x00\x00\x00\x20\x00\x03\x00\x00\x00\x00\x00' \
+    > "$work/m/Photos/two_colours.wmf"
+  shows_a_picture "$work/m" || return 1
+  # Ended by SIGTERM, the program has written the pictures it showed.
+  grep -q 'two_colours\.wmf' "$work/m/Lumivel/img_affichees.lst" ||
+    { echo "the metafile was not shown"; return 1; }
+}
+check "the installed program draws a metafile with its installed helper" metafile_drawn
+
+# The metafile libraries are the helper's alone: a crash in them never takes the program down.
+program_without_metafile_libraries() {
+  ! objdump -p "$root/bin/lumivel" | awk '$1 == "NEEDED" { print $2 }' | grep -E 'libwmf|libemf2svg|librsvg'
+}
+check "the program links none of the metafile libraries" program_without_metafile_libraries
 
 if ! command -v dpkg-deb > /dev/null; then
   echo "SKIP    the Debian package: dpkg-deb not found, so it is neither made nor checked"
@@ -125,20 +161,24 @@ else
   check "the package holds the installed tree" package_contents
 
   package_dependencies() {
-    local depends soname path package
+    local depends program soname path package
     [ "$(dpkg-deb -f "$deb" Package)" = lumivel ] || { echo "package name"; return 1; }
     depends="$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')"
     echo "Depends: $(echo $depends)"
-    # Every library the program links, by the package that holds it on this system.
-    for soname in $(objdump -p "$root/bin/lumivel" | awk '$1 == "NEEDED" { print $2 }'); do
-      path="$(ldd "$root/bin/lumivel" | awk -v s="$soname" '$1 == s { print $3 }')"
-      # Either side of the merged /usr: dpkg may know the file under /usr/lib or /lib.
-      package="$(dpkg -S "*${path#/usr}" 2>/dev/null | head -n 1 | cut -d: -f1)"
-      [ -n "$package" ] || { echo "no package holds $soname ($path)"; return 1; }
-      grep -Fqx "$package" <<< "$depends" || { echo "no dependency on $package ($soname)"; return 1; }
+    # Every library the programs link, by the package that holds it on this system.
+    for program in bin/lumivel libexec/lumivel/lumivel-metafile; do
+      for soname in $(objdump -p "$root/$program" | awk '$1 == "NEEDED" { print $2 }'); do
+        path="$(ldd "$root/$program" | awk -v s="$soname" '$1 == s { print $3 }')"
+        # Either side of the merged /usr: dpkg may know the file under /usr/lib or /lib.
+        package="$(dpkg -S "*${path#/usr}" 2>/dev/null | head -n 1 | cut -d: -f1)"
+        [ -n "$package" ] || { echo "no package holds $soname ($path)"; return 1; }
+        grep -Fqx "$package" <<< "$depends" ||
+          { echo "no dependency on $package ($soname, for $program)"; return 1; }
+      done
     done
   }
-  check "the package depends on the libraries the program links" package_dependencies
+  check "the package depends on the libraries the program and its helper link" package_dependencies
+
 fi
 
 echo "install and package checks: $passed passed, $failed failed"

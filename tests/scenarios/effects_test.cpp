@@ -236,6 +236,52 @@ TEST(Effects, RefusedPictureEndsTheShow) {
   }
 }
 
+// Metafiles are drawn by a helper program that a hostile file may crash, hang or lead astray: the
+// program then shows the metafile error, as for any metafile it cannot draw, and goes on. The real
+// helper, where an installation keeps it, draws the same file.
+TEST(Effects, MetafileHelperThatFailsGivesTheMetafileError) {
+  struct Case {
+    const char* what;
+    std::string helper;  // the script standing for the helper beside the program; empty: the real one
+  };
+  const Case cases[] = {
+      {"the real helper in the installation's helper folder", ""},
+      {"crashes", "kill -SEGV $$"},
+      {"announces a pixel and ends", "printf 'LMF1\\1\\0\\0\\0\\1\\0\\0\\0\\1\\0\\0\\0\\1\\0\\0\\0'"},
+      {"hangs past the deadline", "exec sleep 600"},
+  };
+  const std::string drawing = EmfFile(5292, 2646, 200, 100, {{0, 0, 100, 100, {200, 0, 0}}});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Scenario s;
+    TempDir installed;
+    s.program = (installed.Path() / "bin/lumivel-headless").string();
+    InstallHeadlessProgram(s.program);
+    if (c.helper.empty()) {
+      std::filesystem::create_directories(installed.Path() / "libexec/lumivel");
+      std::filesystem::copy_file(LUMIVEL_METAFILE_BIN, installed.Path() / "libexec/lumivel/lumivel-metafile");
+    } else {
+      // It notes the file it was given, then does its part.
+      const auto fake = installed.Write("bin/lumivel-metafile",
+                                        "#!/bin/sh\nprintf '%s' \"$1\" > \"$0.file\"\n" + c.helper + "\n");
+      std::filesystem::permissions(fake, std::filesystem::perms::owner_all);
+    }
+    WriteSequentialShow(s, {{"drawing.emf", drawing}, {"a.jpg", SmallJpeg()}}, {"dt0_a = 300"});
+    auto r = s.Run("2000 keyup 39\n", "/s", 2200);
+    const auto pictures = r.Events("picture");
+    if (c.helper.empty()) {
+      EXPECT_TRUE(r.Events("box").empty());
+      ASSERT_FALSE(pictures.empty());
+      EXPECT_EQ(pictures[0], Quoted(kDir + "\\drawing.emf") + " 200x100");
+    } else {
+      EXPECT_EQ(r.Events("box"), std::vector<std::string>{Quoted("Métafichier incorrect")});
+      EXPECT_EQ(pictures, std::vector<std::string>{Quoted(kDir + "\\a.jpg") + " 8x6"})
+          << "the next picture after the key";
+      EXPECT_EQ(installed.Read("bin/lumivel-metafile.file"), s.Host(kDir + "\\drawing.emf").string());
+    }
+  }
+}
+
 TEST(Effects, SidewaysPhotoIsShownUpright) {
   Scenario s;
   WriteSequentialShow(s, {{"turned.jpg", QuadrantJpeg(40, 30, {.orientation = 6})}},
