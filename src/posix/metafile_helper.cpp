@@ -21,7 +21,7 @@ namespace lumivel {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 
 // The running helper: killed and collected when the load ends in any way but its own exit.
 class Helper {
@@ -75,7 +75,7 @@ class Helper {
   bool Started() const { return pid_ > 0; }
 
   // Fills `size` bytes from the helper's output before the deadline; false at an early end.
-  bool Read(void* into, size_t size, Clock::time_point deadline) {
+  bool Read(void* into, size_t size, SteadyClock::time_point deadline) {
     auto* bytes = static_cast<char*>(into);
     while (size > 0) {
       const ssize_t n = ReadSome(bytes, size, deadline);
@@ -87,14 +87,14 @@ class Helper {
   }
 
   // Whether the output ends here, before the deadline.
-  bool AtEnd(Clock::time_point deadline) {
+  bool AtEnd(SteadyClock::time_point deadline) {
     char extra;
     return ReadSome(&extra, 1, deadline) == 0;
   }
 
   // Whether the helper exits with status 0 before the deadline (once its output has ended, it is
   // ending too: this waits for no more than that).
-  bool Succeeds(Clock::time_point deadline) {
+  bool Succeeds(SteadyClock::time_point deadline) {
     for (;;) {
       int status = 0;
       const pid_t done = ::waitpid(pid_, &status, WNOHANG);
@@ -103,16 +103,16 @@ class Helper {
         return WIFEXITED(status) && WEXITSTATUS(status) == 0;
       }
       if (done < 0 && errno != EINTR) return false;
-      if (Clock::now() >= deadline) return false;
+      if (SteadyClock::now() >= deadline) return false;
       ::poll(nullptr, 0, 1);
     }
   }
 
  private:
   // Bytes read (0 at the end of the output); -1 on an error or at the deadline.
-  ssize_t ReadSome(char* into, size_t size, Clock::time_point deadline) {
+  ssize_t ReadSome(char* into, size_t size, SteadyClock::time_point deadline) {
     for (;;) {
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
       if (left <= 0) return -1;
       pollfd ready{out_, POLLIN, 0};
       const int polled = ::poll(&ready, 1, int(left));
@@ -139,7 +139,7 @@ bool Plausible(const MetafileRasterHeader& header) {
 std::optional<Picture> DrawMetafileInHelper(const std::string& hostPath, int coverWidth, int coverHeight) {
   const auto program = FindOwnHelper(kMetafileHelperName);
   if (!program) return std::nullopt;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(kMetafileHelperDeadlineMs);
+  const auto deadline = SteadyClock::now() + std::chrono::milliseconds(kMetafileHelperDeadlineMs);
   Helper helper(*program, {*program, hostPath, std::to_string(coverWidth), std::to_string(coverHeight)});
   if (!helper.Started()) return std::nullopt;
 
