@@ -23,15 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "app/tdiapo.h"
-#include "headless/fake_services.h"
-#include "headless/headless_toolkit.h"
+#include "bench_window.h"
 #include "index/image_index.h"
-#include "posix/own_files.h"
-#include "posix/picture_loader.h"
 #include "posix/posix_file_system.h"
-#include "posix/posix_launcher.h"
-#include "show/random_source.h"
 #include "util/text_lines.h"
 
 namespace {
@@ -65,41 +59,6 @@ double Best(int runs, const std::function<void()>& before, const std::function<v
   return best;
 }
 
-// The main window on the headless view's services, its drive C in `drive`.
-struct Window {
-  explicit Window(const fs::path& drive)
-      : files([&] {
-          lumivel::DriveMap drives;
-          drives.Map('C', drive.string());
-          return drives;
-        }()),
-        transcript(discard),
-        toolkit(clock, files, transcript, 1920, 1080, {}, -1),
-        app(toolkit),
-        saver(toolkit),
-        realLauncher(files),
-        launcher(realLauncher, toolkit),
-        services{files, clock, random, pictures, sound, saver, launcher, ownFiles},
-        diapo(app, services, toolkit, "/s") {
-    toolkit.SetApplication(&app);
-  }
-
-  lumivel::VirtualClock clock;
-  lumivel::PosixFileSystem files;
-  std::ofstream discard{"/dev/null"};
-  lumivel::Transcript transcript;
-  lumivel::HeadlessToolkit toolkit;
-  lumivel::Application app;
-  lumivel::FakeScreenSaver saver;
-  lumivel::SilentSound sound;
-  lumivel::PosixPictureLoader pictures;
-  lumivel::PosixLauncher realLauncher;
-  lumivel::RecordingLauncher launcher;
-  lumivel::UniformRandomSource random;
-  lumivel::PosixOwnFiles ownFiles;
-  lumivel::Services services;
-  lumivel::Tdiapo diapo;
-};
 
 void WriteIndex(const fs::path& lumivelDir, int pictures) {
   lumivel::ImageIndex index;
@@ -155,7 +114,9 @@ int main(int argc, char** argv) {
   const fs::path lumivelDir = drive / "Lumivel";
   fs::create_directories(lumivelDir);
 
-  Window window(drive);
+  lumivel::DriveMap drives;
+  drives.Map('C', drive.string());
+  lumivel::bench::BenchWindow window(drives);
   lumivel::Tdiapo& diapo = window.diapo;
   const auto dropIndex = [&] {
     diapo.ImageIndexRecords.SetLength(1);

@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "posix/picture_loader.h"
+#include "bench_args.h"
 #include "support/picture_factory.h"
 
 extern char** environ;
@@ -184,30 +185,13 @@ std::optional<bool> Measure(const fs::path& file, const fs::path& work, int runs
   return met;
 }
 
-int Usage() {
-  std::fprintf(stderr, "usage: bench_load_picture [--short] [--runs R] [FILE.jpg ...]\n");
-  return 64;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool quick = false;
-  int runs = 5;
-  std::vector<fs::path> files;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--short") {
-      quick = true;
-    } else if (a == "--runs") {
-      if (i + 1 >= argc || (runs = std::atoi(argv[++i])) <= 0) return Usage();
-    } else if (!a.empty() && a[0] != '-') {
-      files.emplace_back(a);
-    } else {
-      return Usage();
-    }
-  }
-  if (quick) runs = 1;
+  const lumivel::bench::BenchArgs args = lumivel::bench::ParseBenchArgs(argc, argv, "bench_load_picture [--short] [--runs R] [FILE.jpg ...]", 5, true);
+  const bool quick = args.quick;
+  const int runs = args.runs;
+  std::vector<fs::path> files = args.files;
   char workTemplate[] = "/tmp/lumivel_bench_picture_XXXXXX";
   if (!::mkdtemp(workTemplate)) return 1;
   const fs::path work = workTemplate;

@@ -27,6 +27,7 @@
 #include "posix/metafile_decoder.h"
 #include "posix/picture_file.h"
 #include "posix/picture_loader.h"
+#include "bench_args.h"
 #include "support/picture_factory.h"
 #include "util/errors.h"
 
@@ -116,30 +117,13 @@ bool Measure(const fs::path& file, const fs::path& refused, const std::vector<Si
   return true;
 }
 
-int Usage() {
-  std::fprintf(stderr, "usage: bench_metafile [--short] [--runs R] [FILE.wmf|FILE.emf ...]\n");
-  return 64;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool quick = false;
-  int runs = 5;
-  std::vector<fs::path> files;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--short") {
-      quick = true;
-    } else if (a == "--runs") {
-      if (i + 1 >= argc || (runs = std::atoi(argv[++i])) <= 0) return Usage();
-    } else if (!a.empty() && a[0] != '-') {
-      files.emplace_back(a);
-    } else {
-      return Usage();
-    }
-  }
-  if (quick) runs = 1;
+  const lumivel::bench::BenchArgs args = lumivel::bench::ParseBenchArgs(argc, argv, "bench_metafile [--short] [--runs R] [FILE.wmf|FILE.emf ...]", 5, true);
+  const bool quick = args.quick;
+  const int runs = args.runs;
+  std::vector<fs::path> files = args.files;
   char workTemplate[] = "/tmp/lumivel_bench_metafile_XXXXXX";
   if (!::mkdtemp(workTemplate)) return 1;
   const fs::path work = workTemplate;

@@ -28,15 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "app/tdiapo.h"
-#include "headless/fake_services.h"
-#include "headless/headless_toolkit.h"
-#include "posix/own_files.h"
-#include "posix/picture_loader.h"
-#include "posix/posix_file_system.h"
-#include "posix/posix_launcher.h"
+#include "bench_window.h"
 #include "posix/system_clock.h"
-#include "show/random_source.h"
 
 extern char** environ;
 
@@ -137,24 +130,14 @@ bool RunFind(const std::string& root) {
 // time messages run, so they run after every entry; with the system clock they run at most once a
 // millisecond, as in the desktop program.
 struct Walker {
-  Walker(const fs::path& work, const fs::path& root, lumivel::Clock* clock)
-      : files(Drives(work)),
-        transcript(discard),
-        toolkit(scriptedClock, files, transcript, 1920, 1080, {}, -1),
-        app(toolkit),
-        saver(toolkit),
-        realLauncher(files),
-        launcher(realLauncher, toolkit),
-        services{files, clock ? *clock : scriptedClock, random, pictures, sound, saver, launcher, ownFiles},
-        diapo(app, services, toolkit, "/s") {
+  Walker(const fs::path& work, const fs::path& root, lumivel::Clock* clock) : window(Drives(work), clock) {
     using namespace lumivel;
     using namespace literals;
-    toolkit.SetApplication(&app);
-    toolkit.AttachWindow(WindowBinding{&diapo.Controls(), &diapo.Form,
+    window.toolkit.AttachWindow(WindowBinding{&diapo.Controls(), &diapo.Form,
                                        [this](int key, bool shift) { diapo.FormKeyUp(&diapo.Form, key, shift); },
                                        &diapo.Timer1});
     diapo.FormActivate();
-    const Text programRoot = files.ToProgram(root.string());
+    const Text programRoot = window.files.ToProgram(root.string());
     diapo.CheckListBox_rep.SetCheckedLines({programRoot}, {true});
     diapo.RadioGroup_sous_rep_recursif.SetItemIndex(1);
     diapo.RadioGroup_exclusion.SetItemIndex(0);
@@ -192,21 +175,9 @@ struct Walker {
     });
   }
 
-  lumivel::VirtualClock scriptedClock;
-  lumivel::PosixFileSystem files;
-  std::ofstream discard{"/dev/null"};
-  lumivel::Transcript transcript;
-  lumivel::HeadlessToolkit toolkit;
-  lumivel::Application app;
-  lumivel::FakeScreenSaver saver;
-  lumivel::SilentSound sound;
-  lumivel::PosixPictureLoader pictures;
-  lumivel::PosixLauncher realLauncher;
-  lumivel::RecordingLauncher launcher;
-  lumivel::UniformRandomSource random;
-  lumivel::PosixOwnFiles ownFiles;
-  lumivel::Services services;
-  lumivel::Tdiapo diapo;
+  lumivel::bench::BenchWindow window;
+  lumivel::Tdiapo& diapo = window.diapo;
+  lumivel::Application& app = window.app;
   int32_t entriesPerWalk = 0;
 };
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "screen/bench_album.h"
-#include "screen/bench_options.h"
+#include "bench_args.h"
 
 namespace {
 
@@ -43,14 +43,14 @@ double MedianOf(int runs, const std::function<std::optional<double>()>& run, con
 }  // namespace
 
 int main(int argc, char** argv) {
-  const BenchOptions options = ParseBenchOptions(argc, argv, "bench_first_picture [--short]");
+  const BenchArgs options = ParseBenchArgs(argc, argv, "bench_first_picture [--short]");
   auto screen = ScreenProbe::Open();
   if (!screen) {
     std::fprintf(stderr, "bench_first_picture needs an X display ($DISPLAY)\n");
     return 2;
   }
-  const int pictures = options.shortRun ? 2000 : 100000;
-  const int runs = options.shortRun ? 1 : 7;
+  const int pictures = options.quick ? 2000 : 100000;
+  const int runs = options.quick ? 1 : 7;
   BenchFolder folder;
   const auto photos = folder.Path() / "photos";
   WritePictureTree(photos, pictures, kMagenta);

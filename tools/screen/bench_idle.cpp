@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "screen/bench_album.h"
-#include "screen/bench_options.h"
+#include "bench_args.h"
 
 namespace {
 
@@ -33,13 +33,13 @@ double IdleLoad(const ScreenProbe& screen, const std::vector<std::string>& argv,
 }  // namespace
 
 int main(int argc, char** argv) {
-  const BenchOptions options = ParseBenchOptions(argc, argv, "bench_idle [--short]");
+  const BenchArgs options = ParseBenchArgs(argc, argv, "bench_idle [--short]");
   auto screen = ScreenProbe::Open();
   if (!screen) {
     std::fprintf(stderr, "bench_idle needs an X display ($DISPLAY)\n");
     return 2;
   }
-  const double seconds = options.shortRun ? 1.0 : 5.0;
+  const double seconds = options.quick ? 1.0 : 5.0;
   BenchFolder folder;
   const auto photos = folder.Path() / "photos";
   WriteSolidJpeg(photos / "a.jpg", 3000, 2000, kMagenta);

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "screen/bench_album.h"
-#include "screen/bench_options.h"
+#include "bench_args.h"
 
 namespace {
 
@@ -51,13 +51,13 @@ void Print(const char* what, const std::vector<double>& times) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const BenchOptions options = ParseBenchOptions(argc, argv, "bench_key_to_picture [--short]");
+  const BenchArgs options = ParseBenchArgs(argc, argv, "bench_key_to_picture [--short]");
   auto screen = ScreenProbe::Open();
   if (!screen) {
     std::fprintf(stderr, "bench_key_to_picture needs an X display ($DISPLAY)\n");
     return 2;
   }
-  const int presses = options.shortRun ? 3 : 25;
+  const int presses = options.quick ? 3 : 25;
   BenchFolder folder;
   const auto photos = folder.Path() / "photos";
   WriteSolidJpeg(photos / "a.jpg", 800, 600, kMagenta);

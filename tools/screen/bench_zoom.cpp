@@ -8,17 +8,17 @@
 #include <cstdio>
 
 #include "screen/bench_album.h"
-#include "screen/bench_options.h"
+#include "bench_args.h"
 
 int main(int argc, char** argv) {
   using namespace lumivel::bench;
-  const BenchOptions options = ParseBenchOptions(argc, argv, "bench_zoom [--short]");
+  const BenchArgs options = ParseBenchArgs(argc, argv, "bench_zoom [--short]");
   auto screen = ScreenProbe::Open();
   if (!screen) {
     std::fprintf(stderr, "bench_zoom needs an X display ($DISPLAY)\n");
     return 2;
   }
-  const int passes = options.shortRun ? 60 : 500;
+  const int passes = options.quick ? 60 : 500;
   BenchFolder folder;
   const auto photos = folder.Path() / "photos";
   WritePatternJpeg(photos / "camera.jpg", 6000, 4000);
