@@ -1,11 +1,17 @@
 #include "qt/file_dialogs.h"
 
+#include <QCollator>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLocale>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTreeView>
+#include <algorithm>
 
 #include "qt/boxes.h"
 #include "qt/qt_text.h"
@@ -17,10 +23,100 @@ using namespace literals;
 
 namespace {
 
-// Room for the whole names of the side bar ("Ordinateur") and of the listing's columns.
+// The listing of both dialogs. Qt writes sizes and dates in the system's language, which on most
+// machines is not French ("8 Dec 2026", "3.7 KiB"); here they follow the program's French locale
+// ("08/12/2026 07:47", "3,7 Kio"). Sorting is by the files themselves, as Qt's own listing does:
+// folders first, names in natural order, sizes and dates by value. While the filter for programs
+// is active, it shows the folders and only the files the user may run, whatever their names.
+class FrenchListing : public QSortFilterProxyModel {
+ public:
+  enum Column { kName, kSize, kType, kDate };
+
+  explicit FrenchListing(QObject* parent) : QSortFilterProxyModel(parent) {
+    names_.setNumericMode(true);
+    names_.setCaseSensitivity(Qt::CaseInsensitive);
+  }
+  void SetExecutablesOnly(bool active) {
+    if (active == executablesOnly_) return;
+    executablesOnly_ = active;
+    invalidateFilter();
+  }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    const QFileSystemModel* files = Files();
+    if (role == Qt::DisplayRole && files) {
+      const QModelIndex source = mapToSource(index);
+      if (index.column() == kSize && !files->isDir(source)) return locale_.formattedDataSize(files->size(source));
+      if (index.column() == kDate) return locale_.toString(files->lastModified(source), QLocale::ShortFormat);
+    }
+    return QSortFilterProxyModel::data(index, role);
+  }
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const QFileSystemModel* files = Files();
+    if (!executablesOnly_ || !files) return true;
+    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+    return info.isDir() || info.isExecutable();
+  }
+
+  bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+    const QFileSystemModel* files = Files();
+    if (!files) return QSortFilterProxyModel::lessThan(left, right);
+    if (files->isDir(left) != files->isDir(right)) return files->isDir(left);
+    switch (left.column()) {
+      case kSize:
+        if (files->size(left) != files->size(right)) return files->size(left) < files->size(right);
+        break;
+      case kType:
+        if (const int order = names_.compare(files->type(left), files->type(right))) return order < 0;
+        break;
+      case kDate:
+        if (files->lastModified(left) != files->lastModified(right))
+          return files->lastModified(left) < files->lastModified(right);
+        break;
+      default:
+        break;
+    }
+    return names_.compare(files->fileName(left), files->fileName(right)) < 0;
+  }
+
+ private:
+  const QFileSystemModel* Files() const { return qobject_cast<const QFileSystemModel*>(sourceModel()); }
+
+  QLocale locale_;
+  QCollator names_{locale_};
+  bool executablesOnly_ = false;
+};
+
+// Room for the whole names of the side bar ("Ordinateur"), of the listing's columns and of what
+// they hold; the name column takes what is left.
 void GiveRoom(QFileDialog& dialog) {
   dialog.resize(860, 520);
+  dialog.setProxyModel(new FrenchListing(&dialog));
   if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"))) splitter->setSizes({170, 690});
+  auto* listing = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+  if (!listing) return;
+  QHeaderView* header = listing->header();
+  const QFontMetrics headerFont = header->fontMetrics();
+  const QFontMetrics rowFont = listing->fontMetrics();
+  const QAbstractItemModel* model = listing->model();
+  // Past the text: the header's sort arrow and both sides' margins.
+  constexpr int kMargins = 28;
+  const auto widest = [&](int column, std::initializer_list<QString> samples) {
+    int width = headerFont.horizontalAdvance(model->headerData(column, Qt::Horizontal).toString());
+    for (const QString& sample : samples) width = std::max(width, rowFont.horizontalAdvance(sample));
+    return width + kMargins;
+  };
+  const QLocale locale;
+  const int size = widest(FrenchListing::kSize, {locale.formattedDataSize(999'900'000)});
+  const int type = widest(FrenchListing::kType, {QStringLiteral("image JPEG")});
+  const int date = widest(FrenchListing::kDate, {locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)),
+                                                                  QLocale::ShortFormat)});
+  header->resizeSection(FrenchListing::kSize, size);
+  header->resizeSection(FrenchListing::kType, type);
+  header->resizeSection(FrenchListing::kDate, date);
+  header->setSectionResizeMode(FrenchListing::kName, QHeaderView::Stretch);
 }
 
 // Qt's own dialog (not the desktop's), which lets the user type a new folder's name.
@@ -57,28 +153,6 @@ class DirectoryDialog : public QFileDialog {
 
  private:
   bool createFailed_ = false;
-};
-
-// While active, shows the folders and only the files the user may run, whatever their names.
-class ExecutablesOnly : public QSortFilterProxyModel {
- public:
-  using QSortFilterProxyModel::QSortFilterProxyModel;
-  void SetActive(bool active) {
-    if (active == active_) return;
-    active_ = active;
-    invalidateFilter();
-  }
-
- protected:
-  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
-    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-    if (!active_ || !files) return true;
-    const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
-    return info.isDir() || info.isExecutable();
-  }
-
- private:
-  bool active_ = false;
 };
 
 const QString kWindowsProgramPattern = QStringLiteral("*.exe");
@@ -127,19 +201,18 @@ std::optional<std::string> ChooseHostFile(QWidget* parent, const QString& title,
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   GiveRoom(dialog);
-  auto* executables = new ExecutablesOnly(&dialog);
+  auto* listing = static_cast<FrenchListing*>(dialog.proxyModel());
   QStringList nameFilters = filters.isEmpty() ? QStringList() : filters.split(QStringLiteral(";;"));
   const QString executableFilter = WithLinuxPrograms(nameFilters);
   if (!nameFilters.isEmpty()) dialog.setNameFilters(nameFilters);
   if (!executableFilter.isEmpty()) {
-    dialog.setProxyModel(executables);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, executables,
-                     [executables, executableFilter](const QString& chosen) {
-                       executables->SetActive(chosen == executableFilter);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, listing,
+                     [listing, executableFilter](const QString& chosen) {
+                       listing->SetExecutablesOnly(chosen == executableFilter);
                      });
     if (!HoldsWindowsPrograms(dialog.directory())) {
       dialog.selectNameFilter(executableFilter);
-      executables->SetActive(true);
+      listing->SetExecutablesOnly(true);
     }
   }
   if (run(dialog, "file") != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

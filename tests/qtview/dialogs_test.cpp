@@ -4,15 +4,19 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTimer>
+#include <QTreeView>
 #include <filesystem>
 #include <functional>
 
@@ -243,6 +247,54 @@ TEST_F(DialogsTest, TheProgramChooserShowsLinuxProgramsWhereNoExeIsAtHand) {
       EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected << " in " << texts.join(" | ").toStdString();
     }
   }
+}
+
+// A folder listed in the file dialog: sizes and dates as a French reader writes them, folders
+// first then names in natural order, and every column wide enough for its header and its texts.
+TEST_F(DialogsTest, TheListingIsFrenchAndWhole) {
+  namespace fs = std::filesystem;
+  const fs::path folder = driveC.Path() / "listing";
+  fs::create_directories(folder / "zèbres");
+  driveC.Write("listing/photo 10.jpg", std::string(1536, 'x'));
+  driveC.Write("listing/photo 9.jpg", "x");
+  QFile photo(QString::fromStdString((folder / "photo 10.jpg").string()));
+  ASSERT_TRUE(photo.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(photo.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7)), QFileDevice::FileModificationTime));
+  photo.close();
+  QFileDialog().setDirectory(QString::fromStdString(folder.string()));
+
+  std::vector<QStringList> rows;
+  QStringList tooNarrow;
+  Answerer answerer([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    auto* view = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+    if (!view) return false;
+    const QAbstractItemModel* listing = view->model();
+    const QModelIndex top = view->rootIndex();
+    if (listing->rowCount(top) < 3) return false;
+    for (int row = 0; row < listing->rowCount(top); ++row) {
+      QStringList texts;
+      for (int column = 0; column < 4; ++column) texts.push_back(listing->index(row, column, top).data().toString());
+      rows.push_back(texts);
+    }
+    const QHeaderView* header = view->header();
+    for (int column = 0; column < 4; ++column) {
+      QStringList shown{listing->headerData(column, Qt::Horizontal).toString()};
+      for (const QStringList& texts : rows) shown.push_back(texts[column]);
+      for (const QString& text : shown) {
+        if (view->fontMetrics().horizontalAdvance(text) > header->sectionSize(column)) tooNarrow.push_back(text);
+      }
+    }
+    dialog->reject();
+    return true;
+  });
+  toolkit.ChooseFile("Choix du fichier"_cp, "all (*.*)|*.*");
+
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0][0], QString::fromUtf8("zèbres"));
+  EXPECT_EQ(rows[1][0], QStringLiteral("photo 9.jpg"));
+  EXPECT_EQ(rows[2].join(" | ").toStdString(), "photo 10.jpg | 1,50 Kio | image JPEG | 05/03/2024 14:07");
+  EXPECT_TRUE(tooNarrow.isEmpty()) << tooNarrow.join(" | ").toStdString();
 }
 
 }  // namespace
