@@ -138,6 +138,11 @@ class DirectoryDialog : public QFileDialog {
 
   void accept() override {
     const QStringList chosen = selectedFiles();
+    // Folders are kept one per line in the data files, and the walk leaves such names out.
+    if (!chosen.isEmpty() && (chosen.front().contains(QLatin1Char('\n')) || chosen.front().contains(QLatin1Char('\r')))) {
+      MessageBox(this, ToQString("Ce nom de répertoire contient un saut de ligne : choisissez-en un autre."_cp)).exec();
+      return;
+    }
     if (!chosen.isEmpty() && !QFileInfo::exists(chosen.front())) {
       ConfirmationBox ask(this, ToQString("Le répertoire spécifié n'existe pas. Le créer ?"_cp), true);
       ask.exec();

@@ -13,7 +13,8 @@ namespace lumivel {
 // returns the dialog's result.
 using ModalRunner = std::function<int(QDialog& dialog, const char* what)>;
 
-// Titled "Sélection du répertoire". A typed directory that does not exist is created, with its
+// Titled "Sélection du répertoire". A folder whose name holds a line break is refused with a
+// message, and the chooser stays open. A typed directory that does not exist is created, with its
 // missing parents, after a confirmation; when that fails the chooser closes and the error
 // "Impossible de créer le répertoire" is raised. Nothing when cancelled.
 std::optional<std::string> ChooseHostDirectory(QWidget* parent, const ModalRunner& run);

@@ -121,6 +121,36 @@ TEST_F(DialogsTest, TheDirectoryChooserCreatesATypedFolderAfterAConfirmation) {
   EXPECT_TRUE(std::filesystem::is_directory(driveC.Path() / "Été 2024"));
 }
 
+// The data files keep a folder per line: a name with a line break is refused, and the person
+// chooses again (here: gives up).
+TEST_F(DialogsTest, TheDirectoryChooserRefusesANameWithALineBreak) {
+  const std::filesystem::path odd = driveC.Path() / "photos\nété";
+  std::filesystem::create_directories(odd);
+  QString message;
+  bool reopened = false;
+  Answerer answerer([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      message = box->text();
+      box->accept();
+      return false;
+    }
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog) return false;
+    if (!message.isEmpty()) {
+      reopened = true;
+      dialog->reject();
+      return true;
+    }
+    dialog->setDirectory(QString::fromStdString(driveC.Path().string()));
+    dialog->selectFile(QString::fromStdString(odd.string()));
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    return false;
+  });
+  EXPECT_FALSE(toolkit.ChooseDirectory());
+  EXPECT_EQ(message.toStdString(), "Ce nom de répertoire contient un saut de ligne : choisissez-en un autre.");
+  EXPECT_TRUE(reopened);
+}
+
 TEST_F(DialogsTest, ACancelledChooserGivesNothing) {
   Answerer answerer([](QWidget* modal) {
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
