@@ -1,5 +1,8 @@
 #include "posix/drive_map.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cctype>
 #include <cstdlib>
 
@@ -17,16 +20,24 @@ std::optional<std::string> DriveMap::Root(char letter) const {
   return it->second;
 }
 
+namespace {
+
+// The user's data folder as the desktop names it. A relative XDG_DATA_HOME or HOME counts as unset
+// (it would move with the working folder); without HOME, the account's home from the password
+// database; with no home at all, a folder of this user's own under /tmp.
+std::string DataHome() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && xdg[0] == '/') return xdg;
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.local/share";
+  if (const passwd* account = ::getpwuid(::getuid()); account && account->pw_dir && account->pw_dir[0] == '/')
+    return std::string(account->pw_dir) + "/.local/share";
+  return "/tmp/lumivel-" + std::to_string(::getuid());
+}
+
+}  // namespace
+
 DriveMap DriveMap::FromEnvironment() {
   DriveMap map;
-  std::string dataHome;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-    dataHome = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
-    dataHome = std::string(home) + "/.local/share";
-  } else {
-    dataHome = "/tmp";
-  }
+  const std::string dataHome = DataHome();
   map.Map('C', dataHome + "/lumivel/drive_c");
   map.Map('Z', "/");
   for (char letter = 'A'; letter <= 'Z'; ++letter) {

@@ -1,6 +1,7 @@
 #pragma once
 // Which host folder each drive letter stands for. From the environment: LUMIVEL_DRIVE_<letter>;
-// by default C: is $XDG_DATA_HOME/lumivel/drive_c (~/.local/share/lumivel/drive_c) and Z: is /.
+// by default C: is $XDG_DATA_HOME/lumivel/drive_c (~/.local/share/lumivel/drive_c, the home
+// taken from the account when HOME is unset) and Z: is /.
 #include <map>
 #include <optional>
 #include <string>
