@@ -8,7 +8,7 @@
 namespace lumivel {
 
 QString ToQString(const Text& text);
-// Characters with no code page 1252 form become '?'.
+// Composed (NFC) first; characters with no code page 1252 form become '?'.
 Text FromQString(const QString& text);
 QColor ToQColor(int32_t color);
 

@@ -268,6 +268,9 @@ TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {
   QTest::mouseClick(WidgetOf<QLineEdit>(edit), Qt::LeftButton);
   QTest::keyClicks(WidgetOf<QLineEdit>(edit), "ab");
   EXPECT_EQ(edit.GetText(), "ab");
+  // Pasted from a Mac's file name: "e" and a combining accent, one letter of the code page.
+  WidgetOf<QLineEdit>(edit)->insert(QString::fromUtf8("e\xCC\x81t\xC3\xA9"));
+  EXPECT_EQ(edit.GetText(), "abété"_cp);
 
   // Clicks land on the indicators, which belong to the buttons whatever their captions.
   auto* box = WidgetOf<QCheckBox>(check);
@@ -289,7 +292,7 @@ TEST_F(WindowViewTest, UserEditsGoThroughTheModel) {
   QTest::mouseClick(WidgetOf<QPushButton>(button), Qt::LeftButton);
   QTest::mouseClick(WidgetOf<QLabel>(label), Qt::LeftButton);
 
-  const std::vector<std::string> expected = {"change a", "keyup 65", "change ab", "keyup 66",
+  const std::vector<std::string> expected = {"change a", "keyup 65", "change ab", "keyup 66", "change " + "abété"_cp,
                                              "exit", "checked", "radio 2", "list 1", "button", "label"};
   EXPECT_EQ(log, expected) << "each handler once; the edit box is left at the first click elsewhere";
 }
