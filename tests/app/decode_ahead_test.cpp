@@ -2,18 +2,8 @@
 // whenever it is known without a random draw.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "app/tdiapo.h"
-#include "headless/fake_services.h"
-#include "headless/headless_toolkit.h"
-#include "posix/own_files.h"
-#include "posix/picture_loader.h"
-#include "posix/posix_file_system.h"
-#include "posix/posix_launcher.h"
+#include "app/in_process_window.h"
 #include "services/data_paths.h"
-#include "show/random_source.h"
-#include "support/test_support.h"
 
 namespace lumivel {
 namespace {
@@ -24,34 +14,13 @@ class HintedLoader : public PosixPictureLoader {
   std::vector<std::string> hints;
 };
 
-struct Window {
-  Window() { toolkit.SetApplication(&app); }
+struct Window : testing::InProcessWindowWith<HintedLoader> {
   // The hint the window gives now, in program form; "" for none.
   std::string Hint() {
-    loader.hints.clear();
+    pictures.hints.clear();
     diapo.DecodeNextAhead();
-    return loader.hints.empty() ? "" : fs.ToProgram(loader.hints.back());
+    return pictures.hints.empty() ? "" : fs.ToProgram(pictures.hints.back());
   }
-
-  testing::TempDir drive;
-  PosixFileSystem fs{[this] {
-    DriveMap d;
-    d.Map('C', drive.Path().string());
-    return d;
-  }()};
-  VirtualClock clock;
-  std::ostringstream transcriptText;
-  Transcript transcript{transcriptText};
-  HeadlessToolkit toolkit{clock, fs, transcript, 1920, 1080, {}, -1};
-  Application app{toolkit};
-  FakeScreenSaver saver{toolkit};
-  SilentSound sound;
-  HintedLoader loader;
-  PosixLauncher launcher{fs};
-  UniformRandomSource random;
-  PosixOwnFiles ownFiles;
-  Services services{fs, clock, random, loader, sound, saver, launcher, ownFiles};
-  Tdiapo diapo{app, services, toolkit, "/s"};
 };
 
 TEST(DecodeAhead, NewPicturesInIndexOrderNearACentreOrFromTheQueueFile) {

@@ -36,9 +36,11 @@ inline DriveMap DriveCAt(const std::filesystem::path& root) {
   return drives;
 }
 
-struct InProcessWindow {
+// `Loader` stands in for the picture loader when a test watches what the window asks of it.
+template <class Loader = PosixPictureLoader>
+struct InProcessWindowWith {
   // Drive C is the temporary folder, or a folder of that name inside it (which need not exist).
-  explicit InProcessWindow(const std::string& driveFolder = "")
+  explicit InProcessWindowWith(const std::string& driveFolder = "")
       : fs(DriveCAt(driveFolder.empty() ? drive.Path() : drive.Path() / driveFolder)) {
     toolkit.SetApplication(&app);
   }
@@ -60,12 +62,14 @@ struct InProcessWindow {
   Application app{toolkit};
   FakeScreenSaver saver{toolkit};
   SilentSound sound;
-  PosixPictureLoader pictures;
+  Loader pictures;
   PosixLauncher launcher{fs};
   UniformRandomSource random;
   PosixOwnFiles ownFiles;
   Services services{fs, clock, random, pictures, sound, saver, launcher, ownFiles};
   Tdiapo diapo{app, services, toolkit, "/s"};
 };
+
+using InProcessWindow = InProcessWindowWith<>;
 
 }  // namespace lumivel::testing
