@@ -1,5 +1,6 @@
 # Shared by the tests that run the lumivel program itself: a data drive with one known picture.
 # Sourced, not run.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
 # make_drive DIR: DIR stands for drive C. It gets a root folder "C:\Photos" holding one 64 x 48
 # JPEG whose left half is red and right half blue, so that where and at what size the picture is
@@ -17,22 +18,6 @@ make_drive() {
   # The root list and its check marks, as the program writes them: CR LF line ends.
   printf 'C:\\Photos\r\n' > "$drive/Lumivel/lumivel.rep"
   printf 'true\r\n' > "$drive/Lumivel/lumivel.repflag"
-}
-
-# start_xvfb WORK: an X server of its own on a free display number, a 640 x 480 screen with a
-# black root window; sets DISPLAY and XVFB_PID. -noreset keeps its settings between clients.
-start_xvfb() {
-  local work="$1" number=""
-  Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset -br \
-    3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 100); do
-    number="$(cat "$work/display" 2>/dev/null)"
-    [ -n "$number" ] && break
-    sleep 0.1
-  done
-  [ -n "$number" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; return 1; }
-  export DISPLAY=":$number"
 }
 
 # running PID: whether the process runs (an ended process whose parent has not yet collected it
