@@ -23,12 +23,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "bench_window.h"
 #include "index/image_index.h"
 #include "posix/posix_file_system.h"
 #include "util/text_lines.h"
 
 namespace {
+
+using lumivel::bench::ResidentBytes;
 
 namespace fs = std::filesystem;
 
@@ -37,15 +40,6 @@ constexpr int kPicturesPerFolder = 100;
 double Now() {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
-}
-
-long ResidentBytes() {
-  long pages = 0, resident = 0;
-  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(f);
-  }
-  return resident * ::sysconf(_SC_PAGESIZE);
 }
 
 double Best(int runs, const std::function<void()>& before, const std::function<void()>& run) {

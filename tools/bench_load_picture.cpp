@@ -38,11 +38,14 @@
 
 #include "posix/picture_loader.h"
 #include "bench_args.h"
+#include "bench_process.h"
 #include "support/picture_factory.h"
 
 extern char** environ;
 
 namespace {
+
+using lumivel::bench::Milliseconds;
 
 namespace fs = std::filesystem;
 
@@ -63,8 +66,6 @@ std::string CameraLikeJpeg(int width, int height) {
   }
   return lumivel::testing::EncodeJpeg(rgb, width, height, {.quality = 95, .subsample420 = true});
 }
-
-double Milliseconds(const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; }
 
 double OwnProcessorMilliseconds() {
   rusage usage{};

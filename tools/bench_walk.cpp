@@ -28,12 +28,15 @@
 #include <string>
 #include <vector>
 
+#include "bench_process.h"
 #include "bench_window.h"
 #include "posix/system_clock.h"
 
 extern char** environ;
 
 namespace {
+
+using lumivel::bench::Milliseconds;
 
 namespace fs = std::filesystem;
 
@@ -84,8 +87,6 @@ void GenerateTree(const fs::path& root, int fileCount, int folderCount) {
   }
 }
 
-double CpuMilliseconds(const timeval& t) { return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3; }
-
 struct Timing {
   double wallMs = 1e300;
   double userMs = 0;    // this process's CPU time in user space during that run
@@ -102,8 +103,8 @@ Timing Best(int runs, const std::function<bool()>& run) {
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     ::getrusage(RUSAGE_SELF, &after);
     if (took.count() < best.wallMs) {
-      best = {took.count(), CpuMilliseconds(after.ru_utime) - CpuMilliseconds(before.ru_utime),
-              CpuMilliseconds(after.ru_stime) - CpuMilliseconds(before.ru_stime)};
+      best = {took.count(), Milliseconds(after.ru_utime) - Milliseconds(before.ru_utime),
+              Milliseconds(after.ru_stime) - Milliseconds(before.ru_stime)};
     }
   }
   return best;

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_args.h"
+#include "bench_process.h"
 #include "posix/picture_loader.h"
 #include "posix/posix_file_system.h"
 #include "qt/offscreen_screen.h"
@@ -31,19 +33,12 @@
 
 namespace {
 
+using lumivel::bench::ResidentBytes;
+
 namespace fs = std::filesystem;
 
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
-
-long ResidentBytes() {
-  long pages = 0, resident = 0;
-  if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
-    std::fclose(f);
-  }
-  return resident * ::sysconf(_SC_PAGESIZE);
-}
 
 std::string NoisyJpeg(int width, int height) {
   std::vector<uint8_t> rgb(size_t(width) * size_t(height) * 3);
@@ -58,11 +53,7 @@ double Mb(long bytes) { return double(bytes) / (1 << 20); }
 
 int main(int argc, char** argv) {
   using namespace lumivel;
-  const bool quick = argc > 1 && std::string(argv[1]) == "--short";
-  if (argc > 2 || (argc == 2 && !quick)) {
-    std::fprintf(stderr, "usage: bench_zoom_memory [--short]\n");
-    return 64;
-  }
+  const bool quick = bench::ParseBenchArgs(argc, argv, "bench_zoom_memory [--short]").quick;
   const int pictureWidth = quick ? 1500 : 6000;
   const int pictureHeight = quick ? 1000 : 4000;
   OffscreenScreen screen(kScreenWidth, kScreenHeight);
