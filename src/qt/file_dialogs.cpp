@@ -89,34 +89,32 @@ class FrenchListing : public QSortFilterProxyModel {
   bool executablesOnly_ = false;
 };
 
-// Room for the whole names of the side bar ("Ordinateur"), of the listing's columns and of what
-// they hold; the name column takes what is left.
-void GiveRoom(QFileDialog& dialog) {
+// The French listing, and room for the whole names of the side bar ("Ordinateur"), of the
+// listing's columns and of what they hold; the name column takes what is left. Returns the listing.
+FrenchListing* GiveRoom(QFileDialog& dialog) {
   dialog.resize(860, 520);
-  dialog.setProxyModel(new FrenchListing(&dialog));
+  auto* french = new FrenchListing(&dialog);
+  dialog.setProxyModel(french);
   if (auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"))) splitter->setSizes({170, 690});
   auto* listing = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-  if (!listing) return;
+  if (!listing) return french;
   QHeaderView* header = listing->header();
   const QFontMetrics headerFont = header->fontMetrics();
   const QFontMetrics rowFont = listing->fontMetrics();
-  const QAbstractItemModel* model = listing->model();
   // Past the text: the header's sort arrow and both sides' margins.
   constexpr int kMargins = 28;
-  const auto widest = [&](int column, std::initializer_list<QString> samples) {
-    int width = headerFont.horizontalAdvance(model->headerData(column, Qt::Horizontal).toString());
-    for (const QString& sample : samples) width = std::max(width, rowFont.horizontalAdvance(sample));
-    return width + kMargins;
+  const auto widest = [&](int column, const QString& sample) {
+    const int title = headerFont.horizontalAdvance(french->headerData(column, Qt::Horizontal).toString());
+    return std::max(title, rowFont.horizontalAdvance(sample)) + kMargins;
   };
   const QLocale locale;
-  const int size = widest(FrenchListing::kSize, {locale.formattedDataSize(999'900'000)});
-  const int type = widest(FrenchListing::kType, {QStringLiteral("image JPEG")});
-  const int date = widest(FrenchListing::kDate, {locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)),
-                                                                  QLocale::ShortFormat)});
-  header->resizeSection(FrenchListing::kSize, size);
-  header->resizeSection(FrenchListing::kType, type);
-  header->resizeSection(FrenchListing::kDate, date);
+  header->resizeSection(FrenchListing::kSize, widest(FrenchListing::kSize, locale.formattedDataSize(999'900'000)));
+  header->resizeSection(FrenchListing::kType, widest(FrenchListing::kType, QStringLiteral("image JPEG")));
+  header->resizeSection(FrenchListing::kDate,
+                        widest(FrenchListing::kDate, locale.toString(QDateTime(QDate(2000, 12, 28), QTime(23, 59)),
+                                                                     QLocale::ShortFormat)));
   header->setSectionResizeMode(FrenchListing::kName, QHeaderView::Stretch);
+  return french;
 }
 
 // Qt's own dialog (not the desktop's), which lets the user type a new folder's name.
@@ -205,8 +203,7 @@ std::optional<std::string> ChooseHostFile(QWidget* parent, const QString& title,
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  GiveRoom(dialog);
-  auto* listing = static_cast<FrenchListing*>(dialog.proxyModel());
+  FrenchListing* listing = GiveRoom(dialog);
   QStringList nameFilters = filters.isEmpty() ? QStringList() : filters.split(QStringLiteral(";;"));
   const QString executableFilter = WithLinuxPrograms(nameFilters);
   if (!nameFilters.isEmpty()) dialog.setNameFilters(nameFilters);
