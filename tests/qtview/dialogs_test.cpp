@@ -127,7 +127,7 @@ TEST_F(DialogsTest, TheDirectoryChooserRefusesANameWithALineBreak) {
   const std::filesystem::path odd = driveC.Path() / "photos\nété";
   std::filesystem::create_directories(odd);
   QString message;
-  bool reopened = false;
+  bool asked = false, reopened = false;
   Answerer answerer([&](QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       message = box->text();
@@ -141,8 +141,16 @@ TEST_F(DialogsTest, TheDirectoryChooserRefusesANameWithALineBreak) {
       dialog->reject();
       return true;
     }
+    if (asked) return false;
+    // The person picks the folder once the listing has come, in the background.
     dialog->setDirectory(QString::fromStdString(driveC.Path().string()));
-    dialog->selectFile(QString::fromStdString(odd.string()));
+    auto* files = qobject_cast<QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+    if (files->rowCount(files->index(QString::fromStdString(driveC.Path().string()))) < 1) return false;
+    asked = true;
+    // As a click on its line in the listing chooses it.
+    auto* view = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    const QModelIndex line = dialog->proxyModel()->mapFromSource(files->index(QString::fromStdString(odd.string())));
+    view->selectionModel()->select(line, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     return false;
   });
